@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+namespace velorin {
+
+class DMCommun;
+
+// The business data module: the services of every subsystem over the database of the
+// current data folder.
+class DMVelorin {
+public:
+    explicit DMVelorin(DMCommun& commun);
+
+    // The creation steps run at start-up: point the services at the data folder, the
+    // default payment modes, the document folders. Errors are shown and ask for the
+    // program to end.
+    void creer();
+
+    DMCommun& commun() { return commun_; }
+
+    // Points every service at the current data folder.
+    void AffecterDossier();
+    // Closes everything the module holds open on the data folder.
+    void FermerTout();
+    // Fills an empty payment modes table with the seven default modes.
+    void creerModesPaiement();
+
+    // True while the data of an archive is shown instead of the current period.
+    bool archivesAffichees() const { return archivesAffichees_; }
+
+private:
+    DMCommun& commun_;
+    bool archivesAffichees_ = false;
+};
+
+} // namespace velorin

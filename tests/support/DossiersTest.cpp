@@ -1,0 +1,47 @@
+#include "support/DossiersTest.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace velorin::test {
+
+EnvironnementTest::EnvironnementTest(bool avecFichiersLivres)
+{
+    dossier_.setAutoRemove(true);
+    if (avecFichiersLivres) copierArborescence(QStringLiteral(VELORIN_RESSOURCES_DIR), dossier_.path());
+}
+
+QString EnvironnementTest::programme() const { return dossier_.path() + QLatin1Char('/'); }
+QString EnvironnementTest::donnees() const { return programme() + QStringLiteral("Donnees"); }
+QString EnvironnementTest::chemin(const QString& relatif) const { return programme() + relatif; }
+
+void copierArborescence(const QString& source, const QString& destination)
+{
+    QDir().mkpath(destination);
+    QDirIterator it(source, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    const QDir depart(source);
+    while (it.hasNext()) {
+        const QString fichier = it.next();
+        const QString cible = QDir(destination).filePath(depart.relativeFilePath(fichier));
+        QDir().mkpath(QFileInfo(cible).absolutePath());
+        QFile::remove(cible);
+        QFile::copy(fichier, cible);
+    }
+}
+
+void ecrireFichier(const QString& chemin, const QByteArray& contenu)
+{
+    QDir().mkpath(QFileInfo(chemin).absolutePath());
+    QFile f(chemin);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(contenu);
+}
+
+QByteArray lireFichier(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace velorin::test
