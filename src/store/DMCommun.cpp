@@ -40,6 +40,7 @@ void DMCommun::creer()
         if (!dossierDonnees_.isEmpty()) {
             setDossierDonnees(dossierDonnees_);
             dossierPrincipal_ = dossierDonnees_;
+            baseArchives_.ouvrir(QDir(dossierPrincipal_).filePath(nomBaseArchives()));
         } else {
             TracerEtAfficher(u"Le dossier des données n'a pas été correctement initialisé, le programme va s'arrêter."_qs);
             terminaisonDemandee_ = true;
@@ -92,6 +93,11 @@ void DMCommun::setDossierDonnees(const QString& dossier)
         throw Erreur(QStringLiteral("Impossible de créer le dossier %1").arg(propre));
     dossierDonnees_ = propre;
     base_.ouvrir(fichierBase());
+}
+
+BaseDonnees& DMCommun::baseDeTable(const QString& table)
+{
+    return table.compare(tableArchives(), Qt::CaseInsensitive) == 0 ? baseArchives_ : base_;
 }
 
 QString DMCommun::nomPoste() const

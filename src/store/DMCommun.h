@@ -36,8 +36,14 @@ public:
     const QString& utilisateurTrace() const { return utilisateurTrace_; }
 
     InfoIni& info() { return info_; }
+    // The database of the current data folder.
     BaseDonnees& base() { return base_; }
     QString fichierBase() const;
+    // The archive register, in the main data folder whatever folder is current, so that a
+    // restore or an opened archive never touches it.
+    BaseDonnees& baseArchives() { return baseArchives_; }
+    // The database that holds a table: the archive register's own, or the data folder's.
+    BaseDonnees& baseDeTable(const QString& table);
 
     // Makes dossier the current data folder and opens its database.
     void setDossierDonnees(const QString& dossier);
@@ -49,6 +55,8 @@ public:
     void TracerEtAfficher(const QString& message);
 
     static QString nomBase() { return QStringLiteral("Velorin.db"); }
+    static QString nomBaseArchives() { return QStringLiteral("Archives.db"); }
+    static QString tableArchives() { return QStringLiteral("Archives"); }
 
 private:
     void remplacerStructures();
@@ -64,6 +72,7 @@ private:
     QString utilisateurTrace_;
     InfoIni info_;
     BaseDonnees base_;
+    BaseDonnees baseArchives_;
 };
 
 } // namespace velorin
