@@ -1,5 +1,6 @@
 #include "app/DatesFr.h"
 
+#include <QLocale>
 #include <QStringList>
 
 namespace velorin::dates {
@@ -92,6 +93,8 @@ QString formater(const QString& format, const QDate& date) { return formater(for
 QString courte(const QDate& date) { return date.isValid() ? formater(formatCourt, date) : QString(); }
 
 QString longue(const QDate& date) { return date.isValid() ? formater(formatLong, date) : QString(); }
+
+void appliquerConventions() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
 QDate lireCourte(const QString& texte)
 {

@@ -28,6 +28,10 @@ QString formater(const QString& format, const QDate& date);
 
 QString courte(const QDate& date);    // "dd/mm/yyyy"
 QString longue(const QDate& date);    // "dddd dd mmmm yyyy"
+// Makes the conventions those of the whole program: Qt's own date widgets and
+// formatting then show French names and the "dd/mm/yyyy" order.
+void appliquerConventions();
+
 // Reads a short date "dd/mm/yyyy" (also d/m/yy); invalid QDate when it is not one.
 QDate lireCourte(const QString& texte);
 

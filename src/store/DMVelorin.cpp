@@ -1,5 +1,6 @@
 #include "store/DMVelorin.h"
 
+#include "app/DatesFr.h"
 #include "app/Dialogues.h"
 #include "app/Erreur.h"
 #include "store/DMCommun.h"
@@ -28,6 +29,7 @@ void DMVelorin::creer()
                 throw Erreur(QStringLiteral("Impossible de créer le dossier %1")
                                  .arg(programme.filePath(QStringLiteral("Archives"))));
         }
+        dates::appliquerConventions();
     } catch (const std::exception& e) {
         commun_.TracerEtAfficher(u"Erreur pendant l'initialisation des données (module spécifique) : "_qs +
                                  texteErreur(e) + u"\n"_qs + u"Le programme va se fermer."_qs);
