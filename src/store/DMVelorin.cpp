@@ -9,7 +9,12 @@
 
 namespace velorin {
 
-DMVelorin::DMVelorin(DMCommun& commun) : commun_(commun) {}
+DMVelorin::DMVelorin(DMCommun& commun)
+    : commun_(commun)
+    , acces_(commun)
+    , options_(commun)
+{
+}
 
 void DMVelorin::creer()
 {

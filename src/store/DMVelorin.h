@@ -1,5 +1,8 @@
 #pragma once
 
+#include "store/AccesDonnees.h"
+#include "store/Options.h"
+
 #include <QString>
 
 namespace velorin {
@@ -18,6 +21,10 @@ public:
     void creer();
 
     DMCommun& commun() { return commun_; }
+    // Identifiers and the shared lookups.
+    AccesDonnees& acces() { return acces_; }
+    // The options record and its in-memory copy.
+    GestionOptions& options() { return options_; }
 
     // Points every service at the current data folder.
     void AffecterDossier();
@@ -31,6 +38,8 @@ public:
 
 private:
     DMCommun& commun_;
+    AccesDonnees acces_;
+    GestionOptions options_;
     bool archivesAffichees_ = false;
 };
 

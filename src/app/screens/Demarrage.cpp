@@ -11,6 +11,7 @@
 #include "store/DMCommun.h"
 #include "store/DMVelorin.h"
 #include "store/Droits.h"
+#include "store/Reparations.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -102,7 +103,8 @@ void Demarrage::demarrer()
         reparerDonnees();
     }
 
-    // 8. Main window.
+    // 8. Main window, with the options it reads already in memory.
+    if (!commun_->dossierDonnees().isEmpty() && commun_->base().estOuverte()) velorin_->options().ChargerOptions();
     fenetre_ = creerFenetrePrincipale(*commun_, *velorin_);
 
     // 9. The splash goes away.
@@ -122,7 +124,7 @@ void Demarrage::demarrer()
 
 void Demarrage::reparerColGrille()
 {
-    // Column-chooser table repair: joins with the table catalogue.
+    Reparations(*commun_, splash_.get()).reparerColGrille();
 }
 
 void Demarrage::verifierTables()
@@ -142,7 +144,7 @@ void Demarrage::verifierTables()
 
 void Demarrage::reparerDonnees()
 {
-    // Repairs of data written by older versions: join with the table catalogue.
+    Reparations(*commun_, splash_.get()).reparerDonnees();
 }
 
 void Demarrage::sauvegardeAuDemarrage()
@@ -153,7 +155,8 @@ void Demarrage::sauvegardeAuDemarrage()
 
 void Demarrage::ouvrirPlanning()
 {
-    // Opens the planning screen when the options ask for it; joins with the planning.
+    if (!commun_->base().estOuverte() || !velorin_->options().LireOuvrirPlanning()) return;
+    // Opening the planning screen as its menu entry does joins with the planning.
 }
 
 void Demarrage::sauvegardeALaFermeture()
