@@ -2,7 +2,9 @@
 
 #include "app/FichierIni.h"
 #include "app/screens/Demarrage.h"
+#include "app/Version.h"
 #include "store/DMCommun.h"
+#include "store/DescriptionStructures.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,10 +37,26 @@ void creerDroits(const QString& chemin, const QString& definition, const QString
     QSqlDatabase::removeDatabase("droits_test");
 }
 
+// A small schema description, for the program folders that have none.
+void ecrireDescription(EnvironnementTest& env)
+{
+    if (DescriptionStructures::presente(env.chemin("StructuresTables"))) return;
+    ecrireFichier(env.chemin("StructuresTables/ChampDescription.tsv"),
+                  "NomTable\tNomChamps\tType\tTaille\tNom\tValDef\n"
+                  "ModePaie\tIdentifiant\tI\t\tIdentifiant\t\n"
+                  "ModePaie\tNom\tC\t50\tNom\t\n"
+                  "Archives\tIdentifiant\tI\t\tIdentifiant\t\n");
+    ecrireFichier(env.chemin("StructuresTables/IndexDescription.tsv"),
+                  "NomTable\tNomIndex\tChamps\tOptions\n"
+                  "ModePaie\t\tIdentifiant\tIXPRIMARY\n"
+                  "Archives\t\tIdentifiant\tIXPRIMARY\n");
+}
+
 // A start-up whose event loop returns at once, with the backups it asked for recorded.
 struct DemarrageTest {
     explicit DemarrageTest(EnvironnementTest& env) : demarrage(env.services(), env.programme())
     {
+        ecrireDescription(env);
         demarrage.boucleEvenements = [this] {
             boucleAtteinte = true;
             return 0;
@@ -74,6 +92,45 @@ TEST(Demarrage, PremierDemarrageSurUnDossierVide)
     EXPECT_EQ(info.lireTexte("SauvegardesAuto", "NbFic"), "4");
     EXPECT_EQ(d.sauvegardes, QStringList{"SauvAuto (attendre)"}) << "no earlier backup: the backup of the day is due";
     EXPECT_FALSE(QFileInfo::exists(env.chemin("Droits.db"))) << "the installation record is never created";
+
+    // The tables come from the description, and the payment modes table gets its modes.
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "premier_demarrage");
+    db.setDatabaseName(env.donnees() + "/Velorin.db");
+    ASSERT_TRUE(db.open());
+    QSqlQuery q(db);
+    ASSERT_TRUE(q.exec("SELECT COUNT(*) FROM ModePaie"));
+    ASSERT_TRUE(q.next());
+    EXPECT_EQ(q.value(0).toInt(), 7);
+    q = QSqlQuery();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase("premier_demarrage");
+    FichierIni verif(env.donnees() + "/verif.ini");
+    EXPECT_EQ(verif.lireTexte("Verification", "EnCours"), "0");
+    EXPECT_EQ(verif.lireTexte("Verification", "Version"), texteVersionProgramme());
+}
+
+TEST(Demarrage, IndexSupprimeRelanceLaVerification)
+{
+    EnvironnementTest env(false);
+    const auto demarrer = [&env] {
+        DemarrageTest d(env);
+        d.demarrage.executer();
+        return FichierIni(env.donnees() + "/verif.ini").lireTexte("Verification", "DateDebut");
+    };
+    EXPECT_EQ(demarrer(), "01/07/2026 à 09:30:00");
+    env.horloge.regler(QDateTime(QDate(2026, 7, 2), QTime(8, 0)));
+    EXPECT_EQ(demarrer(), "01/07/2026 à 09:30:00") << "same version, nothing missing: no verification";
+
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "index_supprime");
+        db.setDatabaseName(env.donnees() + "/Velorin.db");
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec("DROP INDEX ModePaie__PRIMAIRE"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("index_supprime");
+    EXPECT_EQ(demarrer(), "02/07/2026 à 08:00:00");
+    EXPECT_TRUE(env.dialogues.textes().isEmpty()) << env.dialogues.textes().join("\n").toStdString();
 }
 
 TEST(Demarrage, DroitsSeulementDansDonneesEstDeplaceAupresDuProgramme)

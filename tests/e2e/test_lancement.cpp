@@ -19,6 +19,13 @@ TEST(Lancement, DemarreSurUnDossierNeufEtSeFermeProprement)
     copierArborescence(QStringLiteral(VELORIN_PROGRAM_DIR), env.programme());
     const QString executable = env.chemin("velorin");
     QFile::setPermissions(executable, QFile::permissions(QStringLiteral(VELORIN_EXECUTABLE)));
+    // The first start verifies the tables: without a schema description its message box
+    // would wait for a click, so a build that ships none gets a one-table description.
+    if (!QFileInfo::exists(env.chemin("StructuresTables/ChampDescription.tsv"))) {
+        ecrireFichier(env.chemin("StructuresTables/ChampDescription.tsv"),
+                      "NomTable\tNomChamps\tType\tTaille\tNom\tValDef\nTrace\tEvenement\tC\t100\tEvenement\t\n");
+        ecrireFichier(env.chemin("StructuresTables/IndexDescription.tsv"), "NomTable\tNomIndex\tChamps\tOptions\n");
+    }
 
     QProcess velorin;
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();

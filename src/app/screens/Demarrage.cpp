@@ -12,6 +12,7 @@
 #include "store/DMVelorin.h"
 #include "store/Droits.h"
 #include "store/Reparations.h"
+#include "store/VerificationTables.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -129,17 +130,13 @@ void Demarrage::reparerColGrille()
 
 void Demarrage::verifierTables()
 {
+    VerificationTables verification(*commun_);
     DecisionVerification decision(commun_->dossierDonnees(), texteVersionProgramme(), services_.dialogues,
-                                  services_.horloge, [this] {
-                                      try {
-                                          return commun_->base().valeur(QStringLiteral("PRAGMA quick_check"))
-                                                     .toString() != QLatin1String("ok");
-                                      } catch (const std::exception&) {
-                                          return true;
-                                      }
-                                  });
+                                  services_.horloge, [&verification] { return verification.indexManquants(); });
     if (!decision.aVerifier()) return;
-    // The verification and upgrade of the tables joins with the schema engine.
+    verification.VerifierTables(splash_.get());
+    // On a first start the payment modes table did not exist before the verification.
+    velorin_->creerModesPaiement();
 }
 
 void Demarrage::reparerDonnees()
