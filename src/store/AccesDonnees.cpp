@@ -1,5 +1,7 @@
 #include "store/AccesDonnees.h"
 
+#include "store/Dialecte.h"
+
 #include "app/Horloge.h"
 #include "store/BaseDonnees.h"
 #include "store/DMCommun.h"
@@ -60,7 +62,8 @@ int AccesDonnees::allouerIdentifiant(const QString& table)
     Transaction transaction(b);
     if (!b.tableExiste(tableCompteurs())) {
         b.executer(QStringLiteral("CREATE TABLE IF NOT EXISTS Compteurs (NomTable Char(50), Dernier Integer)"));
-        b.executer(QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS CompteursNomTable ON Compteurs (NomTable)"));
+        b.executer(QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS %1 ON Compteurs (NomTable)")
+                       .arg(dialecte::identifiant(dialecte::nomIndex(tableCompteurs(), {}))));
     }
     const int plusGrand = b.valeur(QStringLiteral("SELECT MAX(Identifiant) FROM %1").arg(nom)).toInt();
     const QVariant dernier =

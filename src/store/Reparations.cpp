@@ -1,5 +1,7 @@
 #include "store/Reparations.h"
 
+#include "store/Dialecte.h"
+
 #include "app/Dialogues.h"
 #include "app/Erreur.h"
 #include "app/Fichiers.h"
@@ -117,9 +119,11 @@ void Reparations::convertirRemarques()
         base_.executer(QStringLiteral("CREATE TABLE Remarques (Jour date, Remarque Char(250))"));
         base_.executer(QStringLiteral("INSERT INTO Remarques (Jour, Remarque) "
                                       "SELECT Jour, CAST(Remarque AS TEXT) FROM Remarques_anc ORDER BY Jour"));
-        // One remark per day: a duplicate day stops the conversion and keeps the old table.
-        base_.executer(QStringLiteral("CREATE UNIQUE INDEX RemarquesJour ON Remarques (Jour)"));
+        // The old table goes first: its indexes carry the names the new ones take.
         base_.executer(QStringLiteral("DROP TABLE Remarques_anc"));
+        // One remark per day: a duplicate day stops the conversion and keeps the old table.
+        base_.executer(QStringLiteral("CREATE UNIQUE INDEX %1 ON Remarques (Jour)")
+                           .arg(dialecte::identifiant(dialecte::nomIndex(QStringLiteral("Remarques"), {}))));
         transaction.valider();
     } catch (const std::exception& e) {
         signaler(u"Erreur pendant la mise à jour de la table des observations"_qs, e);

@@ -1,5 +1,7 @@
 #include "store/Sites.h"
 
+#include "store/VerificationTables.h"
+
 #include "app/Dialogues.h"
 #include "app/Erreur.h"
 #include "store/DMCommun.h"
@@ -8,7 +10,8 @@
 namespace velorin {
 
 Sites::Sites(DMCommun& commun, DMVelorin& velorin)
-    : commun_(commun)
+    : verifierTables([&commun] { VerificationTables(commun).VerifierTables(); })
+    , commun_(commun)
     , velorin_(velorin)
 {
 }
