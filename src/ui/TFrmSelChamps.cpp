@@ -34,8 +34,12 @@ void TFrmSelChamps::construire(const QString& explication)
     defilement->viewport()->setAutoFillBackground(false);
     liste_->setAutoFillBackground(false);
     disposition->addWidget(defilement, 1);
-    resize(440, 480);
 }
+
+namespace {
+// Tall enough for the rows, up to a size that fits any screen.
+int hauteurPour(qsizetype lignes) { return qBound(260, 150 + int(lignes) * 26, 600); }
+} // namespace
 
 TFrmSelChamps::TFrmSelChamps(ContexteEcrans& contexte, const QList<TColonneGrille>& colonnes, QWidget* parent)
     : T_FrmSaisieStd(contexte, parent)
@@ -54,6 +58,7 @@ TFrmSelChamps::TFrmSelChamps(ContexteEcrans& contexte, const QList<TColonneGrill
         cases_.append(caseColonne);
     }
     grille->addStretch(1);
+    resize(440, hauteurPour(colonnes_.size()));
 }
 
 TFrmSelChamps::TFrmSelChamps(ContexteEcrans& contexte, const QList<THebergementChoix>& hebergements,
@@ -101,6 +106,7 @@ TFrmSelChamps::TFrmSelChamps(ContexteEcrans& contexte, const QList<THebergementC
         if (sources_.at(i)->isChecked()) destinations_.at(i)->setEnabled(false);
     grille->setRowStretch(int(hebergements_.size()) + 1, 1);
     grille->setColumnStretch(0, 1);
+    resize(480, hauteurPour(hebergements_.size() + 1));
 }
 
 bool TFrmSelChamps::Valider()

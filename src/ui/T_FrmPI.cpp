@@ -104,6 +104,7 @@ void T_FrmPI::setVisible(bool visible)
 
 void T_FrmPI::preparerAffichage()
 {
+    if (objectName().isEmpty()) setObjectName(nomClasse());
     if (cleFenetre_.isEmpty()) cleFenetre_ = nomClasse();
     Disposition disposition = commun().disposition();
     if (const auto lues = disposition.LireDisposition(cleFenetre_); lues && !lues->isEmpty()) {

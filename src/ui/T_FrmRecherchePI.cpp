@@ -704,13 +704,14 @@ void T_FrmRecherchePI::preparerAffichage()
     RelireSource();
     appliquerLargeurs();
     grille_->setFocus();
+    // The rows were just read: only a later activation reads them again.
+    activationVue_ = true;
     if (auto* sous = qobject_cast<QMdiSubWindow*>(parentWidget()); sous && sous->mdiArea()) {
         connect(sous->mdiArea(), &QMdiArea::subWindowActivated, this, [this, sous](QMdiSubWindow* active) {
             // Coming back to the list shows what other screens changed meanwhile.
             if (active == sous && !activationVue_ && isVisible()) RelireSource();
             activationVue_ = active == sous;
         });
-        activationVue_ = true;
     }
 }
 

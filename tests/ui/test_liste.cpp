@@ -4,8 +4,14 @@
 #include "ui/EditMajuscules.h"
 #include "ui/ModeleListe.h"
 #include "ui/T_FrmRecherchePI.h"
+#include "ui/TFrmSelChamps.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QProgressBar>
@@ -332,6 +338,48 @@ TEST_F(Listes, ColonnesChoisiesRetrouveesALaReouverture)
     EXPECT_EQ(liste.grille()->columnWidth(0), 111);
     EXPECT_EQ(liste.grille()->columnWidth(1), 150);
     liste.close();
+}
+
+TEST_F(Listes, LeBoutonDesColonnesReconstruitLaGrille)
+{
+    TFrmContactsEssai liste(contexte);
+    liste.show();
+    bool vu = false;
+    QTimer::singleShot(0, [&vu] {
+        auto* choix = qobject_cast<TFrmSelChamps*>(QApplication::activeModalWidget());
+        if (!choix) return;
+        vu = true;
+        for (QCheckBox* c : choix->casesColonnes())
+            c->setChecked(c->objectName() == "ChkPrenom" || c->objectName() == "ChkNom");
+        choix->btnOK()->click();
+    });
+    liste.findChild<QToolButton*>("BtnSelChamps")->click();
+    ASSERT_TRUE(vu);
+    const auto* modele = liste.grille()->model();
+    ASSERT_EQ(modele->columnCount(), 2);
+    EXPECT_EQ(modele->headerData(0, Qt::Horizontal).toString(), "Nom  ");
+    EXPECT_EQ(modele->headerData(1, Qt::Horizontal).toString(), "Prenom  ");
+    EXPECT_EQ(modele->data(modele->index(0, 1)).toString(), "Marie");
+    liste.close();
+}
+
+TEST_F(Listes, RelueQuandElleRedevientActive)
+{
+    QMdiArea zone;
+    zone.resize(1000, 700);
+    zone.show();
+    contexte.zoneEcrans = &zone;
+    auto* liste = new TFrmContactsEssai(contexte);
+    QMdiSubWindow* sousListe = liste->afficherEnfant();
+    auto* autre = new TFrmContactsEssai(contexte);
+    autre->setCleFenetre("Autre");
+    QMdiSubWindow* sousAutre = autre->afficherEnfant();
+    zone.setActiveSubWindow(sousAutre);
+    base().executer("INSERT INTO Contact (Identifiant, Nom, Ville, TypeContact) VALUES (8, 'ABEL', 'PAU', 2)");
+    EXPECT_EQ(liste->modele().rowCount(), 6);
+    zone.setActiveSubWindow(sousListe);
+    EXPECT_EQ(liste->modele().rowCount(), 7);
+    zone.closeAllSubWindows();
 }
 
 TEST_F(Listes, ImpressionDeLaListe)
