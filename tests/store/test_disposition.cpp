@@ -158,6 +158,8 @@ TEST_F(DispositionTest, CouleursStockeesEtEnregistrees)
 {
     base().executer("INSERT INTO Couleurs VALUES (7, ?, 255)", {couleurs::nom(4).toUpper()});
 
+    commun.LireCouleurs();
+    EXPECT_EQ(commun.couleurs()[4], 255);
     TCouleurs lues = disposition().LireCouleurs();
     EXPECT_EQ(lues[4], 255);
     EXPECT_EQ(lues[5], couleurs::defaut(5));
