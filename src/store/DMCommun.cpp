@@ -40,6 +40,7 @@ void DMCommun::creer()
         if (!dossierDonnees_.isEmpty()) {
             setDossierDonnees(dossierDonnees_);
             dossierPrincipal_ = dossierDonnees_;
+            LireCouleurs();
             baseArchives_.ouvrir(QDir(dossierPrincipal_).filePath(nomBaseArchives()));
         } else {
             TracerEtAfficher(u"Le dossier des données n'a pas été correctement initialisé, le programme va s'arrêter."_qs);
@@ -105,6 +106,14 @@ QString DMCommun::nomPoste() const
     const QString nom = services_.plateforme.nomOrdinateur().trimmed();
     if (nom.isEmpty()) return QStringLiteral("Ordinateur Inconnu");
     return nom.left(15);
+}
+
+void DMCommun::LireCouleurs() { couleurs_ = disposition().LireCouleurs(); }
+
+void DMCommun::EnregistrerCouleurs(const TCouleurs& valeurs)
+{
+    disposition().EnregistrerCouleurs(valeurs);
+    couleurs_ = valeurs;
 }
 
 void DMCommun::TracerEvenement(const QString& message)

@@ -3,6 +3,7 @@
 #include "app/Reglages.h"
 #include "app/Services.h"
 #include "store/BaseDonnees.h"
+#include "store/Disposition.h"
 
 #include <QString>
 
@@ -51,6 +52,15 @@ public:
     // The computer's network name, at most 15 characters, or "Ordinateur Inconnu".
     QString nomPoste() const;
 
+    // Window places, column widths and choices, colours and holidays (Disposition.h).
+    Disposition disposition() { return Disposition(*this); }
+    // The colour settings of the program, as last read.
+    const TCouleurs& couleurs() const { return couleurs_; }
+    // Reads the colour settings of the current data folder (defaults for those not stored).
+    void LireCouleurs();
+    // Stores the colour settings and makes them the current ones.
+    void EnregistrerCouleurs(const TCouleurs& valeurs);
+
     void TracerEvenement(const QString& message);
     void TracerEtAfficher(const QString& message);
 
@@ -71,6 +81,7 @@ private:
     int periodeMs_ = 5000;
     QString utilisateurTrace_;
     InfoIni info_;
+    TCouleurs couleurs_ = couleursParDefaut();
     BaseDonnees base_;
     BaseDonnees baseArchives_;
 };
