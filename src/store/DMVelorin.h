@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reservations/Contacts.h"
 #include "store/AccesDonnees.h"
 #include "store/Options.h"
 
@@ -25,6 +26,8 @@ public:
     AccesDonnees& acces() { return acces_; }
     // The options record and its in-memory copy.
     GestionOptions& options() { return options_; }
+    // Guests, the guest house's own record, organisations and suppliers.
+    Contacts& contacts() { return contacts_; }
 
     // Points every service at the current data folder.
     void AffecterDossier();
@@ -40,6 +43,7 @@ private:
     DMCommun& commun_;
     AccesDonnees acces_;
     GestionOptions options_;
+    Contacts contacts_;
     bool archivesAffichees_ = false;
 };
 
