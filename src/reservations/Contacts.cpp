@@ -25,24 +25,41 @@ struct ColonneTexte {
 
 // The text columns of Contact, in table order.
 const ColonneTexte colonnesTexte[] = {
-    {"Civilite", &TContact::Civilite}, {"Nom", &TContact::Nom},         {"Prenom", &TContact::Prenom},
-    {"Societe", &TContact::Societe},   {"Adr1", &TContact::Adr1},       {"Adr2", &TContact::Adr2},
-    {"Adr3", &TContact::Adr3},         {"CodPost", &TContact::CodPost}, {"Ville", &TContact::Ville},
-    {"Pays", &TContact::Pays},         {"Tel", &TContact::Tel},         {"Fax", &TContact::Fax},
-    {"Mail", &TContact::Mail},         {"Site", &TContact::Site},       {"Langue", &TContact::Langue},
-    {"Origine", &TContact::Origine},   {"Notes", &TContact::Notes},     {"Siret", &TContact::Siret},
-    {"APE", &TContact::APE},           {"RCS", &TContact::RCS},         {"NumTVA", &TContact::NumTVA},
+    {"Civilite", &TContact::Civilite},
+    {"Nom", &TContact::Nom},
+    {"Prenom", &TContact::Prenom},
+    {"Societe", &TContact::Societe},
+    {"Adr1", &TContact::Adr1},
+    {"Adr2", &TContact::Adr2},
+    {"Adr3", &TContact::Adr3},
+    {"CodPost", &TContact::CodPost},
+    {"Ville", &TContact::Ville},
+    {"Pays", &TContact::Pays},
+    {"Tel", &TContact::Tel},
+    {"Fax", &TContact::Fax},
+    {"Mail", &TContact::Mail},
+    {"Site", &TContact::Site},
+    {"Langue", &TContact::Langue},
+    {"Origine", &TContact::Origine},
+    {"Notes", &TContact::Notes},
+    {"Siret", &TContact::Siret},
+    {"APE", &TContact::APE},
+    {"RCS", &TContact::RCS},
+    {"NumTVA", &TContact::NumTVA},
 };
 
 // At most this many names are listed in a refusal; the others are counted.
 constexpr int maxNomsListes = 15;
 
-bool memeTexte(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool memeTexte(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 void trierPourListe(QStringList& liste)
 {
     std::sort(liste.begin(), liste.end(),
-              [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; });
+        [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; });
 }
 
 } // namespace
@@ -52,8 +69,14 @@ Contacts::Contacts(DMVelorin& dm)
 {
 }
 
-BaseDonnees& Contacts::base() { return dm_.commun().base(); }
-Dialogues& Contacts::dialogues() { return dm_.commun().services().dialogues; }
+BaseDonnees& Contacts::base()
+{
+    return dm_.commun().base();
+}
+Dialogues& Contacts::dialogues()
+{
+    return dm_.commun().services().dialogues;
+}
 
 TContact Contacts::lire(const QSqlRecord& ligne) const
 {
@@ -72,9 +95,10 @@ TContact Contacts::CreerContact(int type, int identifiantSouhaite)
         contact.TypeContact = type;
         contact.nouveau = true;
         contact.Langue = dm_.options().memoire().LangueDef;
-        const bool libre =
-            identifiantSouhaite > 0 &&
-            !base().valeur(QStringLiteral("SELECT 1 FROM Contact WHERE Identifiant = ?"), {identifiantSouhaite}).isValid();
+        const bool libre = identifiantSouhaite > 0
+            && !base()
+                    .valeur(QStringLiteral("SELECT 1 FROM Contact WHERE Identifiant = ?"), {identifiantSouhaite})
+                    .isValid();
         contact.Identifiant = libre ? identifiantSouhaite : dm_.acces().allouerIdentifiant(table());
         return contact;
     });
@@ -112,8 +136,8 @@ TContact Contacts::ModifierContact(int type, int identifiant)
 
 bool Contacts::EnregistrerContact(TContact& contact)
 {
-    if (contact.TypeContact == TypeContact::Hote && contact.Nom.trimmed().isEmpty() &&
-        contact.Prenom.trimmed().isEmpty()) {
+    if (contact.TypeContact == TypeContact::Hote && contact.Nom.trimmed().isEmpty()
+        && contact.Prenom.trimmed().isEmpty()) {
         dialogues().avertissement(u"Vous devez renseigner soit le nom, soit le prénom."_qs);
         return false;
     }
@@ -124,9 +148,10 @@ bool Contacts::EnregistrerContact(TContact& contact)
     const bool fait = operationSignalee(dialogues(), phrase, false, [&] {
         BaseDonnees& b = base();
         Transaction transaction(b);
-        if (ecrit.nouveau &&
-            (ecrit.Identifiant <= 0 ||
-             b.valeur(QStringLiteral("SELECT 1 FROM Contact WHERE Identifiant = ?"), {ecrit.Identifiant}).isValid()))
+        if (ecrit.nouveau
+            && (ecrit.Identifiant <= 0
+                || b.valeur(QStringLiteral("SELECT 1 FROM Contact WHERE Identifiant = ?"), {ecrit.Identifiant})
+                       .isValid()))
             ecrit.Identifiant = dm_.acces().allouerIdentifiant(table());
         ecritures::Valeurs valeurs{{QStringLiteral("TypeContact"), ecrit.TypeContact}};
         for (const ColonneTexte& colonne : colonnesTexte)
@@ -160,34 +185,36 @@ bool Contacts::PeutSupprimerContact(int identifiant)
     return operationSignalee(
         dialogues(), u"Imposssible de déterminer si cet enregistrement peut être supprimé"_qs, false, [&] {
             BaseDonnees& b = base();
-            const int type =
-                b.valeur(QStringLiteral("SELECT TypeContact FROM Contact WHERE Identifiant = ?"), {identifiant}).toInt();
+            const int type
+                = b.valeur(QStringLiteral("SELECT TypeContact FROM Contact WHERE Identifiant = ?"), {identifiant})
+                      .toInt();
             if (type == TypeContact::Hote) {
                 QSqlQuery requete = b.executer(QStringLiteral("SELECT DateDeb, DateFin FROM Reservation "
                                                               "WHERE IdContact = ? ORDER BY DateDeb, Identifiant"),
-                                               {identifiant});
+                    {identifiant});
                 QString liste;
                 while (requete.next())
-                    liste += u"\n  - du "_qs + dates::courte(dialecte::lireDate(requete.value(0))) + u" au "_qs +
-                             dates::courte(dialecte::lireDate(requete.value(1)).addDays(1));
+                    liste += u"\n  - du "_qs + dates::courte(dialecte::lireDate(requete.value(0))) + u" au "_qs
+                        + dates::courte(dialecte::lireDate(requete.value(1)).addDays(1));
                 if (liste.isEmpty()) return true;
                 dialogues().avertissement(
-                    u"Vous ne pouvez pas supprimer cet hôte, car il a effectué les réservations suivantes : "_qs + liste);
+                    u"Vous ne pouvez pas supprimer cet hôte, car il a effectué les réservations suivantes : "_qs
+                    + liste);
                 return false;
             }
             if (type == TypeContact::Fournisseur) {
                 // Only expenses name a supplier; the IdRef of a receipt is a reservation.
                 QSqlQuery requete = b.executer(QStringLiteral("SELECT DateEcr, Montant FROM DepRec "
                                                               "WHERE IdRef = ? AND TypeEcr = 0 ORDER BY DateEcr"),
-                                               {identifiant});
+                    {identifiant});
                 QString liste;
                 while (requete.next())
-                    liste += u"\n  - le "_qs + dates::courte(dialecte::lireDate(requete.value(0))) + u" pour "_qs +
-                             ecritures::texteNombre(requete.value(1).toDouble());
+                    liste += u"\n  - le "_qs + dates::courte(dialecte::lireDate(requete.value(0))) + u" pour "_qs
+                        + ecritures::texteNombre(requete.value(1).toDouble());
                 if (liste.isEmpty()) return true;
                 dialogues().avertissement(
-                    u"Vous ne pouvez pas supprimer ce fournisseur, car vous avez saisi des dépensesdont il est le destinataire :"_qs +
-                    liste);
+                    u"Vous ne pouvez pas supprimer ce fournisseur, car vous avez saisi des dépensesdont il est le destinataire :"_qs
+                    + liste);
                 return false;
             }
             return true;
@@ -198,8 +225,8 @@ int Contacts::ContactParNom(const QString& nom, const QString& prenom)
 {
     return operationSignalee(dialogues(), u"Erreur lors de la recherche d'un contact"_qs, -1, [&] {
         // Compared here rather than by the engine, whose case folding stops at ASCII.
-        QSqlQuery requete =
-            base().executer(QStringLiteral("SELECT Identifiant, Nom, Prenom FROM Contact ORDER BY Identifiant"));
+        QSqlQuery requete
+            = base().executer(QStringLiteral("SELECT Identifiant, Nom, Prenom FROM Contact ORDER BY Identifiant"));
         while (requete.next())
             if (memeTexte(requete.value(1).toString(), nom) && memeTexte(requete.value(2).toString(), prenom))
                 return requete.value(0).toInt();
@@ -222,8 +249,8 @@ int Contacts::FournisseurParSociete(const QString& societe)
 bool Contacts::NomPrenomContact(int identifiant, QString& nom, QString& prenom)
 {
     return operationSignalee(dialogues(), u"Erreur lors de la recherche du nom d'un contact"_qs, false, [&] {
-        QSqlQuery requete =
-            base().executer(QStringLiteral("SELECT Nom, Prenom FROM Contact WHERE Identifiant = ?"), {identifiant});
+        QSqlQuery requete
+            = base().executer(QStringLiteral("SELECT Nom, Prenom FROM Contact WHERE Identifiant = ?"), {identifiant});
         if (!requete.next()) return false;
         nom = requete.value(0).toString();
         prenom = requete.value(1).toString();
@@ -234,8 +261,8 @@ bool Contacts::NomPrenomContact(int identifiant, QString& nom, QString& prenom)
 bool Contacts::SocieteContact(int identifiant, QString& societe)
 {
     return operationSignalee(dialogues(), u"Erreur lors de la recherche de l'organisme d'un contact"_qs, false, [&] {
-        QSqlQuery requete =
-            base().executer(QStringLiteral("SELECT Societe FROM Contact WHERE Identifiant = ?"), {identifiant});
+        QSqlQuery requete
+            = base().executer(QStringLiteral("SELECT Societe FROM Contact WHERE Identifiant = ?"), {identifiant});
         if (!requete.next()) return false;
         societe = requete.value(0).toString();
         return true;
@@ -245,8 +272,8 @@ bool Contacts::SocieteContact(int identifiant, QString& societe)
 QString Contacts::LangueContact(int identifiant)
 {
     return operationSignalee(dialogues(), u"Erreur pendant la recherche de la langue du contact"_qs, QString(), [&] {
-        QSqlQuery requete =
-            base().executer(QStringLiteral("SELECT Langue FROM Contact WHERE Identifiant = ?"), {identifiant});
+        QSqlQuery requete
+            = base().executer(QStringLiteral("SELECT Langue FROM Contact WHERE Identifiant = ?"), {identifiant});
         return requete.next() ? requete.value(0).toString() : QStringLiteral("FR");
     });
 }
@@ -257,7 +284,8 @@ bool Contacts::LangueSupprimable(const QString& code)
         dialogues(), u"Imposssible de déterminer si cette langue peut être supprimée"_qs, false, [&] {
             // Language codes name folders, whose names ignore letter case.
             QSqlQuery requete = base().executer(
-                QStringLiteral("SELECT Nom FROM Contact WHERE UPPER(Langue) = UPPER(?) ORDER BY Nom, Prenom, Identifiant"),
+                QStringLiteral(
+                    "SELECT Nom FROM Contact WHERE UPPER(Langue) = UPPER(?) ORDER BY Nom, Prenom, Identifiant"),
                 {code});
             QString liste;
             int nombre = 0;
@@ -266,14 +294,19 @@ bool Contacts::LangueSupprimable(const QString& code)
                 ++nombre;
             }
             if (nombre == 0) return true;
-            if (nombre > maxNomsListes) liste += u"et "_qs + QString::number(nombre - maxNomsListes) + u" autres contacts."_qs;
+            if (nombre > maxNomsListes)
+                liste += u"et "_qs + QString::number(nombre - maxNomsListes) + u" autres contacts."_qs;
             dialogues().avertissement(
-                u"Vous ne pouvez pas supprimer cette langue, car elle est attribuée à ces contacts :"_qs + u"\n"_qs + liste);
+                u"Vous ne pouvez pas supprimer cette langue, car elle est attribuée à ces contacts :"_qs + u"\n"_qs
+                + liste);
             return false;
         });
 }
 
-QList<QSqlRecord> Contacts::HistoriqueContact(int identifiant) { return dm_.acces().HistoriqueContact(identifiant); }
+QList<QSqlRecord> Contacts::HistoriqueContact(int identifiant)
+{
+    return dm_.acces().HistoriqueContact(identifiant);
+}
 
 QString Contacts::AdresseHote()
 {
@@ -294,8 +327,8 @@ QString Contacts::AdresseHote()
 
 QStringList Contacts::ListeCivilites()
 {
-    QStringList liste{QString(),           u"Famille"_qs,  u"Madame"_qs, u"Mademoiselle"_qs,
-                      u"Monsieur"_qs,      u"Monsieur et Madame"_qs};
+    QStringList liste{
+        QString(), u"Famille"_qs, u"Madame"_qs, u"Mademoiselle"_qs, u"Monsieur"_qs, u"Monsieur et Madame"_qs};
     liste = dm_.acces().ValeursDistinctes(table(), QStringLiteral("Civilite"), liste);
     trierPourListe(liste);
     return liste;
@@ -317,8 +350,8 @@ QStringList Contacts::ListeOrigines()
 
 QStringList Contacts::AdressesCopie()
 {
-    return dm_.acces().ValeursDistinctes(table(), QStringLiteral("Mail"), {}, QStringLiteral("TypeContact = ?"),
-                                         {TypeContact::OrganismeExterieur});
+    return dm_.acces().ValeursDistinctes(
+        table(), QStringLiteral("Mail"), {}, QStringLiteral("TypeContact = ?"), {TypeContact::OrganismeExterieur});
 }
 
 RequeteSql Contacts::requeteSelection(const CriteresSelectionHotes& criteres)
@@ -338,11 +371,10 @@ RequeteSql Contacts::requeteSelection(const CriteresSelectionHotes& criteres)
         if (!fin.isValid()) fin = deb;
         if (fin < deb) std::swap(deb, fin);
         // "Have not stayed" keeps the guests without any night between the two dates.
-        conditions.append(
-            QStringLiteral("%1 EXISTS (SELECT 1 FROM Reservation R, Planning P "
-                           "WHERE R.IdContact = C.Identifiant AND P.IdReservation = R.Identifiant "
-                           "AND P.Jour >= :deb AND P.Jour <= :fin)")
-                .arg(criteres.sejour == Sejour::OntSejourne ? QString() : QStringLiteral("NOT")));
+        conditions.append(QStringLiteral("%1 EXISTS (SELECT 1 FROM Reservation R, Planning P "
+                                         "WHERE R.IdContact = C.Identifiant AND P.IdReservation = R.Identifiant "
+                                         "AND P.Jour >= :deb AND P.Jour <= :fin)")
+                              .arg(criteres.sejour == Sejour::OntSejourne ? QString() : QStringLiteral("NOT")));
         requete.valeurs.insert(QStringLiteral("deb"), dialecte::valeurDate(deb));
         requete.valeurs.insert(QStringLiteral("fin"), dialecte::valeurDate(fin));
     }
@@ -351,15 +383,14 @@ RequeteSql Contacts::requeteSelection(const CriteresSelectionHotes& criteres)
                            const QString& prefixe) {
         if (mode == Plage::Tous) return;
         const QString valeur = QStringLiteral("COALESCE(C.%1, '')").arg(colonne);
-        conditions.append(mode == Plage::Resident
-                              ? QStringLiteral("(%1 >= :%2De AND %1 <= :%2A)").arg(valeur, prefixe)
-                              : QStringLiteral("(%1 < :%2De OR %1 > :%2A)").arg(valeur, prefixe));
+        conditions.append(mode == Plage::Resident ? QStringLiteral("(%1 >= :%2De AND %1 <= :%2A)").arg(valeur, prefixe)
+                                                  : QStringLiteral("(%1 < :%2De OR %1 > :%2A)").arg(valeur, prefixe));
         requete.valeurs.insert(prefixe + QStringLiteral("De"), de);
         requete.valeurs.insert(prefixe + QStringLiteral("A"), a);
     };
     plage(criteres.pays, QStringLiteral("Pays"), criteres.paysDe, criteres.paysA, QStringLiteral("pays"));
     plage(criteres.codePostal, QStringLiteral("CodPost"), criteres.codePostalDe, criteres.codePostalA,
-          QStringLiteral("cp"));
+        QStringLiteral("cp"));
 
     if (criteres.mail == AdresseMail::SansAdresse) conditions.append(QStringLiteral("COALESCE(C.Mail, '') = ''"));
     if (criteres.mail == AdresseMail::AvecAdresse) conditions.append(QStringLiteral("COALESCE(C.Mail, '') <> ''"));
@@ -367,10 +398,10 @@ RequeteSql Contacts::requeteSelection(const CriteresSelectionHotes& criteres)
         conditions.append(QStringLiteral(
             "COALESCE(C.Adr1, '') <> '' AND COALESCE(C.CodPost, '') <> '' AND COALESCE(C.Ville, '') <> ''"));
 
-    requete.sql = QStringLiteral("SELECT C.* FROM Contact C WHERE ") + conditions.join(QStringLiteral(" AND ")) +
-                  (criteres.tri == CriteresSelectionHotes::Tri::Nom
-                       ? QStringLiteral(" ORDER BY C.Nom, C.Prenom, C.Identifiant")
-                       : QStringLiteral(" ORDER BY C.CodPost, C.Nom, C.Prenom, C.Identifiant"));
+    requete.sql = QStringLiteral("SELECT C.* FROM Contact C WHERE ") + conditions.join(QStringLiteral(" AND "))
+        + (criteres.tri == CriteresSelectionHotes::Tri::Nom
+                ? QStringLiteral(" ORDER BY C.Nom, C.Prenom, C.Identifiant")
+                : QStringLiteral(" ORDER BY C.CodPost, C.Nom, C.Prenom, C.Identifiant"));
     return requete;
 }
 

@@ -15,10 +15,10 @@ class Dialogues;
 
 // Kinds of contacts (column TypeContact). Code 1 is not used.
 struct TypeContact {
-    static constexpr int Etablissement = 0;      // the guest house's own coordinates, one row
-    static constexpr int Hote = 2;               // a guest
+    static constexpr int Etablissement = 0; // the guest house's own coordinates, one row
+    static constexpr int Hote = 2; // a guest
     static constexpr int OrganismeExterieur = 3; // e.g. a tourist office receiving copies of mails
-    static constexpr int Fournisseur = 4;        // payee of expenses
+    static constexpr int Fournisseur = 4; // payee of expenses
 };
 
 // One row of Contact, in memory, between its loading and its saving by the edit screen.

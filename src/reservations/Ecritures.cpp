@@ -17,13 +17,14 @@ void inserer(BaseDonnees& base, const QString& table, const Valeurs& valeurs)
         marques.append(QStringLiteral("?"));
         liees.append(valeur);
     }
-    base.executer(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(identifiantSql(table), colonnes.join(QStringLiteral(", ")), marques.join(QStringLiteral(", "))),
-                  liees);
+    base.executer(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(identifiantSql(table), colonnes.join(QStringLiteral(", ")), marques.join(QStringLiteral(", "))),
+        liees);
 }
 
 void modifier(BaseDonnees& base, const QString& table, const Valeurs& valeurs, const QString& condition,
-              const QVariantList& valeursCondition)
+    const QVariantList& valeursCondition)
 {
     QStringList affectations;
     QVariantList liees;
@@ -34,7 +35,7 @@ void modifier(BaseDonnees& base, const QString& table, const Valeurs& valeurs, c
     liees.append(valeursCondition);
     base.executer(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
                       .arg(identifiantSql(table), affectations.join(QStringLiteral(", ")), condition),
-                  liees);
+        liees);
 }
 
 QString texteNombre(double valeur)

@@ -20,7 +20,7 @@ void inserer(BaseDonnees& base, const QString& table, const Valeurs& valeurs);
 // UPDATE table SET column = ?, ... WHERE condition; condition holds its own placeholders,
 // bound from valeursCondition after the new values.
 void modifier(BaseDonnees& base, const QString& table, const Valeurs& valeurs, const QString& condition,
-              const QVariantList& valeursCondition);
+    const QVariantList& valeursCondition);
 
 // A number as the program writes it in a text: shortest form, decimal comma.
 QString texteNombre(double valeur);

@@ -22,7 +22,10 @@ inline void PrintTo(const QVariant& valeur, std::ostream* flux)
 {
     *flux << (valeur.isNull() ? std::string("NULL") : valeur.toString().toStdString());
 }
-inline void PrintTo(const QString& texte, std::ostream* flux) { *flux << '"' << texte.toStdString() << '"'; }
+inline void PrintTo(const QString& texte, std::ostream* flux)
+{
+    *flux << '"' << texte.toStdString() << '"';
+}
 
 namespace velorin::test {
 
@@ -47,6 +50,7 @@ protected:
         commun.setDossierDonnees(env.donnees());
         // Rollbacks work the same; only the waits for the disk go.
         sql("PRAGMA synchronous = OFF");
+        base().valeur("PRAGMA journal_mode = MEMORY");
         Options options = velorin.options().creerSiAbsent();
         options.Taux1 = 10;
         options.Taux2 = 20;
@@ -93,12 +97,12 @@ protected:
     static QStringList tablesSejour()
     {
         return {"Reservation", "Planning", "PrestCompl", "Repas", "DepRec", "Factures", "FactLig", "Regroupements",
-                "Contact", "Compteurs"};
+            "Contact", "Compteurs"};
     }
 
     // Catalogue items, priced at rate 1 (10 %) unless without VAT.
     int article(int type, const QString& nom, double prix, bool propNuits = false, bool propPers = false,
-                bool sansTVA = false, bool offert = false)
+        bool sansTVA = false, bool offert = false)
     {
         const int id = ++dernierArticle_;
         const double taux = sansTVA ? 0 : 10;
@@ -107,7 +111,7 @@ protected:
             "Offert, NumOrdre, HT1, HT2, Taux1, Taux2, TVA1, TVA2, TTC1, TTC2) "
             "VALUES (?, ?, ?, 1, ?, ?, ?, ?, ?, ?, ?, 0, ?, 0, ?, 0, ?, 0)",
             {id, type, nom, prix, propNuits ? 1 : 0, propPers ? 1 : 0, sansTVA ? 1 : 0, offert ? 1 : 0, id, ht, taux,
-             round2(prix - ht), prix});
+                round2(prix - ht), prix});
         return id;
     }
     int chambre(const QString& nom, double prix = 100) { return article(0, nom, prix); }

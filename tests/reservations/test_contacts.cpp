@@ -45,7 +45,7 @@ TEST_F(ContactsTest, UnContactCreeEstEnregistreParLOkDeLEcran)
     ASSERT_TRUE(contacts().EnregistrerContact(nouveau));
     EXPECT_FALSE(nouveau.nouveau);
     EXPECT_EQ(lignes("SELECT Identifiant, TypeContact, Nom, Prenom, Pays, Langue FROM Contact"),
-              (QList<QVariantList>{{17, 2, "Dupont", "Jean", "FRANCE", "FR"}}));
+        (QList<QVariantList>{{17, 2, "Dupont", "Jean", "FRANCE", "FR"}}));
 
     // Edited again through ModifierContact.
     TContact lu = contacts().ModifierContact(TypeContact::Hote, 17);
@@ -113,8 +113,8 @@ TEST_F(ContactsTest, ContactParNomIgnoreLaCasse)
         int attendu;
     };
     for (const Cas& cas : {Cas{"dupont", "jean", dupont}, Cas{"Dupont", "JEAN", dupont},
-                           Cas{"étienne", "élodie", elodie}, Cas{"office", "tourisme", organisme},
-                           Cas{"dupont", "", -1}, Cas{"Dupont", "Jeanne", -1}, Cas{"Du'pont", "jean", -1}})
+             Cas{"étienne", "élodie", elodie}, Cas{"office", "tourisme", organisme}, Cas{"dupont", "", -1},
+             Cas{"Dupont", "Jeanne", -1}, Cas{"Du'pont", "jean", -1}})
         EXPECT_EQ(contacts().ContactParNom(cas.nom, cas.prenom), cas.attendu)
             << cas.nom.toStdString() << " " << cas.prenom.toStdString();
 }
@@ -180,8 +180,8 @@ TEST_F(ContactsTest, UnHoteQuiADesReservationsNePeutPasEtreSupprime)
         {hote1});
     EXPECT_FALSE(contacts().PeutSupprimerContact(hote1));
     EXPECT_EQ(env.dialogues.textes(),
-              QStringList{"Vous ne pouvez pas supprimer cet hôte, car il a effectué les réservations suivantes : "
-                          "\n  - du 01/07/2026 au 04/07/2026\n  - du 10/08/2026 au 11/08/2026"});
+        QStringList{"Vous ne pouvez pas supprimer cet hôte, car il a effectué les réservations suivantes : "
+                    "\n  - du 01/07/2026 au 04/07/2026\n  - du 10/08/2026 au 11/08/2026"});
     env.dialogues.vider();
     EXPECT_TRUE(contacts().PeutSupprimerContact(hote2));
 
@@ -198,8 +198,8 @@ TEST_F(ContactsTest, UnFournisseurDesignePourDesDepensesNePeutPasEtreSupprime)
     sql("INSERT INTO DepRec (Identifiant, TypeEcr, DateEcr, Montant, IdRef) VALUES (2, 1, '2026-03-02', 80, 6)");
     EXPECT_FALSE(contacts().PeutSupprimerContact(fournisseur));
     EXPECT_EQ(env.dialogues.textes(),
-              QStringList{"Vous ne pouvez pas supprimer ce fournisseur, car vous avez saisi des dépensesdont il est le "
-                          "destinataire :\n  - le 02/03/2026 pour 12,5"});
+        QStringList{"Vous ne pouvez pas supprimer ce fournisseur, car vous avez saisi des dépensesdont il est le "
+                    "destinataire :\n  - le 02/03/2026 pour 12,5"});
     EXPECT_TRUE(contacts().PeutSupprimerContact(autre));
     EXPECT_TRUE(contacts().PeutSupprimerContact(contact(TypeContact::OrganismeExterieur, "Office")));
 }
@@ -218,7 +218,7 @@ TEST_F(ContactsTest, ListesDeChoixDeLEcranDeContact)
         "(1, 2, 'Docteur', 'FRANCE', 'Internet', 'a@x.fr'), (2, 2, 'madame', 'BELGIQUE', 'Bouche à oreille', NULL), "
         "(3, 3, NULL, 'FRANCE', 'Internet', 'office@tourisme.fr'), (4, 3, '', '', '', 'office@tourisme.fr')");
     EXPECT_EQ(contacts().ListeCivilites(),
-              (QStringList{"", "Docteur", "Famille", "Madame", "Mademoiselle", "Monsieur", "Monsieur et Madame"}));
+        (QStringList{"", "Docteur", "Famille", "Madame", "Mademoiselle", "Monsieur", "Monsieur et Madame"}));
     EXPECT_EQ(contacts().ListePays(), (QStringList{"BELGIQUE", "FRANCE"}));
     EXPECT_EQ(contacts().ListeOrigines(), (QStringList{"Bouche à oreille", "Internet"}));
     EXPECT_EQ(contacts().AdressesCopie(), QStringList{"office@tourisme.fr"});
