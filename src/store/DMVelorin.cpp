@@ -14,6 +14,8 @@ DMVelorin::DMVelorin(DMCommun& commun)
     , acces_(commun)
     , options_(commun)
     , contacts_(*this)
+    , reservations_(*this)
+    , lignesSejour_(*this)
 {
 }
 

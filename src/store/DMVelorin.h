@@ -1,6 +1,8 @@
 #pragma once
 
 #include "reservations/Contacts.h"
+#include "reservations/LignesSejour.h"
+#include "reservations/Reservations.h"
 #include "store/AccesDonnees.h"
 #include "store/Options.h"
 
@@ -28,6 +30,10 @@ public:
     GestionOptions& options() { return options_; }
     // Guests, the guest house's own record, organisations and suppliers.
     Contacts& contacts() { return contacts_; }
+    // Reservations and their planning days.
+    Reservations& reservations() { return reservations_; }
+    // Extra services and meals of the stays.
+    LignesSejour& lignesSejour() { return lignesSejour_; }
 
     // Points every service at the current data folder.
     void AffecterDossier();
@@ -44,6 +50,8 @@ private:
     AccesDonnees acces_;
     GestionOptions options_;
     Contacts contacts_;
+    Reservations reservations_;
+    LignesSejour lignesSejour_;
     bool archivesAffichees_ = false;
 };
 
