@@ -160,7 +160,8 @@ bool Contacts::EnregistrerContact(TContact& contact)
             valeurs.prepend({QStringLiteral("Identifiant"), ecrit.Identifiant});
             ecritures::inserer(b, table(), valeurs);
         } else {
-            ecritures::modifier(b, table(), valeurs, QStringLiteral("Identifiant = ?"), {ecrit.Identifiant});
+            if (ecritures::modifier(b, table(), valeurs, QStringLiteral("Identifiant = ?"), {ecrit.Identifiant}) == 0)
+                throw Erreur(u"le contact n'existe plus."_qs);
         }
         transaction.valider();
         return true;

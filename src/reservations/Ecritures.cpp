@@ -23,7 +23,7 @@ void inserer(BaseDonnees& base, const QString& table, const Valeurs& valeurs)
         liees);
 }
 
-void modifier(BaseDonnees& base, const QString& table, const Valeurs& valeurs, const QString& condition,
+int modifier(BaseDonnees& base, const QString& table, const Valeurs& valeurs, const QString& condition,
     const QVariantList& valeursCondition)
 {
     QStringList affectations;
@@ -33,9 +33,11 @@ void modifier(BaseDonnees& base, const QString& table, const Valeurs& valeurs, c
         liees.append(valeur);
     }
     liees.append(valeursCondition);
-    base.executer(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+    return base
+        .executer(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
                       .arg(identifiantSql(table), affectations.join(QStringLiteral(", ")), condition),
-        liees);
+            liees)
+        .numRowsAffected();
 }
 
 QString texteNombre(double valeur)

@@ -55,6 +55,13 @@ TEST_F(ContactsTest, UnContactCreeEstEnregistreParLOkDeLEcran)
     ASSERT_TRUE(contacts().EnregistrerContact(lu));
     EXPECT_EQ(valeur("SELECT Ville FROM Contact WHERE Identifiant = 17"), "Lyon");
     EXPECT_EQ(nombreContacts(), 1);
+
+    // Deleted meanwhile by another workstation: not silently lost.
+    sql("DELETE FROM Contact");
+    lu.Ville = "Lille";
+    EXPECT_FALSE(contacts().EnregistrerContact(lu));
+    EXPECT_EQ(
+        env.dialogues.textes(), QStringList{"Erreur lors de la mise à jour d'un contact : le contact n'existe plus."});
 }
 
 TEST_F(ContactsTest, LIdentifiantSouhaitePrisEntreTempsEstRemplace)
