@@ -13,6 +13,9 @@ DMVelorin::DMVelorin(DMCommun& commun)
     : commun_(commun)
     , acces_(commun)
     , options_(commun)
+    , contacts_(*this)
+    , reservations_(*this)
+    , lignesSejour_(*this)
 {
 }
 

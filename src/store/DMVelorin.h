@@ -1,5 +1,8 @@
 #pragma once
 
+#include "reservations/Contacts.h"
+#include "reservations/LignesSejour.h"
+#include "reservations/Reservations.h"
 #include "store/AccesDonnees.h"
 #include "store/Options.h"
 
@@ -25,6 +28,12 @@ public:
     AccesDonnees& acces() { return acces_; }
     // The options record and its in-memory copy.
     GestionOptions& options() { return options_; }
+    // Guests, the guest house's own record, organisations and suppliers.
+    Contacts& contacts() { return contacts_; }
+    // Reservations and their planning days.
+    Reservations& reservations() { return reservations_; }
+    // Extra services and meals of the stays.
+    LignesSejour& lignesSejour() { return lignesSejour_; }
 
     // Points every service at the current data folder.
     void AffecterDossier();
@@ -40,6 +49,9 @@ private:
     DMCommun& commun_;
     AccesDonnees acces_;
     GestionOptions options_;
+    Contacts contacts_;
+    Reservations reservations_;
+    LignesSejour lignesSejour_;
     bool archivesAffichees_ = false;
 };
 
