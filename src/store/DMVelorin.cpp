@@ -13,6 +13,7 @@ DMVelorin::DMVelorin(DMCommun& commun)
     : commun_(commun)
     , acces_(commun)
     , options_(commun)
+    , catalogue_(commun, acces_, options_)
 {
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/Catalogue.h"
 #include "store/AccesDonnees.h"
 #include "store/Options.h"
 
@@ -25,6 +26,8 @@ public:
     AccesDonnees& acces() { return acces_; }
     // The options record and its in-memory copy.
     GestionOptions& options() { return options_; }
+    // Accommodations, services and meals, and the shared deletion check.
+    Catalogue& catalogue() { return catalogue_; }
 
     // Points every service at the current data folder.
     void AffecterDossier();
@@ -40,6 +43,7 @@ private:
     DMCommun& commun_;
     AccesDonnees acces_;
     GestionOptions options_;
+    Catalogue catalogue_;
     bool archivesAffichees_ = false;
 };
 
