@@ -14,6 +14,7 @@ DMVelorin::DMVelorin(DMCommun& commun)
     , acces_(commun)
     , options_(commun)
     , catalogue_(commun, acces_, options_)
+    , tarification_(commun, acces_, options_)
 {
 }
 

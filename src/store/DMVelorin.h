@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/Tarification.h"
 #include "store/AccesDonnees.h"
 #include "store/Options.h"
 
@@ -28,6 +29,8 @@ public:
     GestionOptions& options() { return options_; }
     // Accommodations, services and meals, and the shared deletion check.
     Catalogue& catalogue() { return catalogue_; }
+    // Tariff types, tariffs, the price of a stay and its deposit.
+    Tarification& tarification() { return tarification_; }
 
     // Points every service at the current data folder.
     void AffecterDossier();
@@ -44,6 +47,7 @@ private:
     AccesDonnees acces_;
     GestionOptions options_;
     Catalogue catalogue_;
+    Tarification tarification_;
     bool archivesAffichees_ = false;
 };
 

@@ -3,7 +3,7 @@
 #include "store/DonneesTest.h"
 
 #include "catalogue/Catalogue.h"
-#include "catalogue/CalculsSejour.h"
+#include "catalogue/Tarification.h"
 
 #include <QDate>
 #include <QStringList>
@@ -26,6 +26,7 @@ struct CatalogueTest : DonneesTest {
     CatalogueTest();
 
     Catalogue& catalogue() { return velorin.catalogue(); }
+    Tarification& tarification() { return velorin.tarification(); }
     QStringList messages() const { return env.dialogues.textes(); }
 
     // Writes the options record's columns given, then reloads the in-memory copy.
