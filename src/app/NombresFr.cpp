@@ -4,8 +4,7 @@
 
 namespace velorin::nombres {
 
-QString texte(double valeur)
-{
+QString texte(double valeur) {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(valeur == 0 ? 0.0 : valeur, 'g', 15); // no "-0"

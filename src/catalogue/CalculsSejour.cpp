@@ -11,16 +11,14 @@ namespace {
 constexpr double TMontantsTVA::*parties[] = {&TMontantsTVA::HT1,  &TMontantsTVA::HT2,  &TMontantsTVA::TVA1,
                                              &TMontantsTVA::TVA2, &TMontantsTVA::TTC1, &TMontantsTVA::TTC2};
 
-bool prendToutLePrix(double valeur, int typeRemise, const TMontantsTVA& total)
-{
+bool prendToutLePrix(double valeur, int typeRemise, const TMontantsTVA& total) {
     if (typeRemise == remise::Pourcentage) return valeur >= 100;
     return total.Total == 0;
 }
 
 } // namespace
 
-TMontantsTVA prixProrata(const TMontantsTVA& tarif, int nbJours, int nuits, bool sansTVA)
-{
+TMontantsTVA prixProrata(const TMontantsTVA& tarif, int nbJours, int nuits, bool sansTVA) {
     const int jours = std::max(nbJours, 1);
     TMontantsTVA r;
     if (sansTVA) {
@@ -39,8 +37,7 @@ TMontantsTVA prixProrata(const TMontantsTVA& tarif, int nbJours, int nuits, bool
     return r;
 }
 
-TNuitee nuitee(int idTarif, const TMontantsTVA& prix, int nuits)
-{
+TNuitee nuitee(int idTarif, const TMontantsTVA& prix, int nuits) {
     TNuitee n;
     n.IdTarif = idTarif;
     if (nuits < 1) return n;
@@ -54,8 +51,7 @@ TNuitee nuitee(int idTarif, const TMontantsTVA& prix, int nuits)
     return n;
 }
 
-TMontantsTVA appliquerRemise(const TMontantsTVA& avant, double valeur, int typeRemise)
-{
+TMontantsTVA appliquerRemise(const TMontantsTVA& avant, double valeur, int typeRemise) {
     TMontantsTVA t = avant;
     if (typeRemise == remise::Pourcentage)
         t.Total = round2((1 - std::min(valeur, 100.0) / 100) * t.Total);
@@ -68,8 +64,7 @@ TMontantsTVA appliquerRemise(const TMontantsTVA& avant, double valeur, int typeR
 }
 
 TMontantsTVA repartirRemise(const TMontantsTVA& total, const TMontantsTVA& avantRemise, double valeur,
-                            int typeRemise)
-{
+                            int typeRemise) {
     TMontantsTVA d;
     if (prendToutLePrix(valeur, typeRemise, total)) {
         for (const auto partie : parties)
@@ -84,8 +79,7 @@ TMontantsTVA repartirRemise(const TMontantsTVA& total, const TMontantsTVA& avant
 }
 
 double commissionHebergement(const TCommission& commission, std::optional<double> montantSaisi, int nuits,
-                             double totalHebergements)
-{
+                             double totalHebergements) {
     switch (commission.ModeCalc) {
     case 0:
         return montantSaisi ? *montantSaisi : commission.ValeurCalc;
@@ -100,13 +94,11 @@ double commissionHebergement(const TCommission& commission, std::optional<double
     }
 }
 
-double commissionSurTotal(const TCommission& commission, double totalRemise)
-{
+double commissionSurTotal(const TCommission& commission, double totalRemise) {
     return round2(totalRemise * commission.ValeurCalc / 100);
 }
 
-double calculerAcompte(const ReglesAcompte& regles, bool avecAcompte, double total)
-{
+double calculerAcompte(const ReglesAcompte& regles, bool avecAcompte, double total) {
     if (!avecAcompte) return 0;
     if (regles.montantFixe) return regles.ArrhesDefaut;
     const double x = regles.PourcentAcompte * total / 100;

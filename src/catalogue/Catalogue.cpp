@@ -20,29 +20,29 @@ namespace velorin {
 namespace {
 
 const QString messageNomVide = u"Vous devez donner un nom."_qs;
-const QString messageNomPris = u"Il existe déjà un hébergement, une prestation ou un repas portant ce nom."_qs +
-                               u"\n"_qs + u"Vous devez donner un autre nom."_qs;
+const QString messageNomPris =
+    u"Il existe déjà un hébergement, une prestation ou un repas portant ce nom."_qs + u"\n"_qs +
+    u"Vous devez donner un autre nom."_qs;
 const QString messageHebergementOccupe =
     u"Vous ne pouvez pas supprimer cet hébergement, car il est soit réservé, soit pré-réservé."_qs;
 // Reservations listed by name in a refusal; the others are counted.
 constexpr int reservationsListees = 15;
 constexpr int longueurNom = 50;
 
-QString dateCourte(const QVariant& valeur)
-{
+QString dateCourte(const QVariant& valeur) {
     const QDate date = lignes::date(valeur);
     return date.isValid() ? dates::courte(date) : QString();
 }
 
 // "- du <first night> au <last night>" for each reservation, the first 15 of them, then the
 // count of the others.
-QStringList lignesReservations(QSqlQuery& requete)
-{
+QStringList lignesReservations(QSqlQuery& requete) {
     QStringList texte;
     int autres = 0;
     while (requete.next()) {
         if (texte.size() < reservationsListees)
-            texte.append(u"- du "_qs + dateCourte(requete.value(0)) + u" au "_qs + dateCourte(requete.value(1)));
+            texte.append(u"- du "_qs + dateCourte(requete.value(0)) + u" au "_qs +
+                         dateCourte(requete.value(1)));
         else
             ++autres;
     }
@@ -50,8 +50,7 @@ QStringList lignesReservations(QSqlQuery& requete)
     return texte;
 }
 
-bool estHebergementOccupe(BaseDonnees& base, int identifiant)
-{
+bool estHebergementOccupe(BaseDonnees& base, int identifiant) {
     return base.valeur(QStringLiteral("SELECT COUNT(*) FROM Planning WHERE IdPrest = ? AND Etat IN (2, 3)"),
                        {identifiant})
                .toInt() > 0;
@@ -62,43 +61,35 @@ bool estHebergementOccupe(BaseDonnees& base, int identifiant)
 Catalogue::Catalogue(DMCommun& commun, AccesDonnees& acces, GestionOptions& options)
     : commun_(commun)
     , acces_(acces)
-    , options_(options)
-{
-}
+    , options_(options) {}
 
-BaseDonnees& Catalogue::base()
-{
+BaseDonnees& Catalogue::base() {
     return commun_.base();
 }
 
-Dialogues& Catalogue::dialogues()
-{
+Dialogues& Catalogue::dialogues() {
     return commun_.services().dialogues;
 }
 
-QString Catalogue::minusculesAZ(const QString& texte)
-{
+QString Catalogue::minusculesAZ(const QString& texte) {
     QString resultat = texte;
     for (QChar& c : resultat)
         if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) c = QChar(c.unicode() + ('a' - 'A'));
     return resultat;
 }
 
-int Catalogue::couleurPlanning(const QVariant& affCouleur, const QVariant& couleur)
-{
+int Catalogue::couleurPlanning(const QVariant& affCouleur, const QVariant& couleur) {
     if (!lignes::booleen(affCouleur) || couleur.isNull()) return -1;
     return couleur.toInt();
 }
 
-void Catalogue::PrestationsAfterInsert(QSqlRecord& ligne) const
-{
+void Catalogue::PrestationsAfterInsert(QSqlRecord& ligne) const {
     lignes::poser(ligne, u"SansTVA"_qs, 0);
     lignes::poser(ligne, u"Taux1"_qs, options_.memoire().Taux1);
     lignes::poser(ligne, u"Taux2"_qs, options_.memoire().Taux2);
 }
 
-QSqlRecord Catalogue::CreerPrestation(int typePrest)
-{
+QSqlRecord Catalogue::CreerPrestation(int typePrest) {
     QString phrase;
     switch (typePrest) {
     case typeprest::Hebergement:
@@ -119,7 +110,8 @@ QSqlRecord Catalogue::CreerPrestation(int typePrest)
         const int identifiant = acces_.allouerIdentifiant(table());
         const int numOrdre =
             base()
-                .valeur(QStringLiteral("SELECT MAX(NumOrdre) FROM prestation WHERE TypePrest = ?"), {typePrest})
+                .valeur(QStringLiteral("SELECT MAX(NumOrdre) FROM prestation WHERE TypePrest = ?"),
+                        {typePrest})
                 .toInt() +
             1;
         QSqlRecord ligne = lignes::nouvelle(base(), table());
@@ -136,24 +128,23 @@ QSqlRecord Catalogue::CreerPrestation(int typePrest)
     });
 }
 
-QSqlRecord Catalogue::ModifierPrestation(int typePrest, int identifiant)
-{
-    return operationSignalee(dialogues(), u"Erreur lors de la mise à jour d'une prestation"_qs, QSqlRecord(), [&] {
-        QSqlQuery requete =
-            base().executer(QStringLiteral("SELECT * FROM prestation WHERE TypePrest = ? AND Identifiant = ?"),
-                            {typePrest, identifiant});
-        if (!requete.next()) {
-            dialogues().avertissement(u"Mise à jour impossible, la prestation n'a pas été trouvée."_qs);
-            return QSqlRecord();
-        }
-        QSqlRecord ligne = requete.record();
-        SaisieTVA(options_.memoire().Taux1, options_.memoire().Taux2).AvecTVAAfterEdit(ligne);
-        return ligne;
-    });
+QSqlRecord Catalogue::ModifierPrestation(int typePrest, int identifiant) {
+    return operationSignalee(
+        dialogues(), u"Erreur lors de la mise à jour d'une prestation"_qs, QSqlRecord(), [&] {
+            QSqlQuery requete = base().executer(
+                QStringLiteral("SELECT * FROM prestation WHERE TypePrest = ? AND Identifiant = ?"),
+                {typePrest, identifiant});
+            if (!requete.next()) {
+                dialogues().avertissement(u"Mise à jour impossible, la prestation n'a pas été trouvée."_qs);
+                return QSqlRecord();
+            }
+            QSqlRecord ligne = requete.record();
+            SaisieTVA(options_.memoire().Taux1, options_.memoire().Taux2).AvecTVAAfterEdit(ligne);
+            return ligne;
+        });
 }
 
-QString Catalogue::refusPrestation(const QSqlRecord& ligne)
-{
+QString Catalogue::refusPrestation(const QSqlRecord& ligne) {
     const QString nom = ligne.value(u"Nom"_qs).toString();
     if (nom.trimmed().isEmpty()) return messageNomVide;
     if (nom.size() > longueurNom) return u"Le nom ne doit pas dépasser %1 caractères."_qs.arg(longueurNom);
@@ -163,14 +154,14 @@ QString Catalogue::refusPrestation(const QSqlRecord& ligne)
         identifiant.isNull()
             ? base().valeur(QStringLiteral("SELECT COUNT(*) FROM prestation WHERE Nom = ?"), {nom}).toInt()
             : base()
-                  .valeur(QStringLiteral("SELECT COUNT(*) FROM prestation WHERE Nom = ? AND Identifiant <> ?"),
-                          {nom, identifiant})
+                  .valeur(
+                      QStringLiteral("SELECT COUNT(*) FROM prestation WHERE Nom = ? AND Identifiant <> ?"),
+                      {nom, identifiant})
                   .toInt();
     return memes > 0 ? messageNomPris : QString();
 }
 
-void Catalogue::normaliserPrestation(QSqlRecord& ligne)
-{
+void Catalogue::normaliserPrestation(QSqlRecord& ligne) {
     const int type = ligne.value(u"TypePrest"_qs).toInt();
     if (type == typeprest::Hebergement) {
         lignes::poser(ligne, u"PropNuits"_qs, 0);
@@ -185,7 +176,8 @@ void Catalogue::normaliserPrestation(QSqlRecord& ligne)
     if (lignes::booleen(ligne.value(u"SansTVA"_qs))) {
         // Not subject to VAT: the price is typed in Prix and the rates and VAT stay at 0.
         const double prix = ligne.value(u"Prix"_qs).toDouble();
-        for (const QString& colonne : {u"Taux1"_qs, u"Taux2"_qs, u"TVA1"_qs, u"TVA2"_qs, u"HT2"_qs, u"TTC2"_qs})
+        for (const QString& colonne :
+             {u"Taux1"_qs, u"Taux2"_qs, u"TVA1"_qs, u"TVA2"_qs, u"HT2"_qs, u"TTC2"_qs})
             lignes::poser(ligne, colonne, 0.0);
         lignes::poser(ligne, u"HT1"_qs, prix);
         lignes::poser(ligne, u"TTC1"_qs, prix);
@@ -197,8 +189,7 @@ void Catalogue::normaliserPrestation(QSqlRecord& ligne)
     }
 }
 
-bool Catalogue::PrestationsBeforePost(QSqlRecord& ligne)
-{
+bool Catalogue::PrestationsBeforePost(QSqlRecord& ligne) {
     const QString refus = refusPrestation(ligne);
     if (!refus.isEmpty()) {
         dialogues().avertissement(refus);
@@ -208,30 +199,31 @@ bool Catalogue::PrestationsBeforePost(QSqlRecord& ligne)
     return true;
 }
 
-void Catalogue::ecrirePrestation(QSqlRecord& ligne)
-{
+void Catalogue::ecrirePrestation(QSqlRecord& ligne) {
     const QVariant identifiant = ligne.value(u"Identifiant"_qs);
-    if (identifiant.isNull() || identifiant.toInt() <= 0) throw Erreur(u"La prestation n'a pas d'identifiant."_qs);
+    if (identifiant.isNull() || identifiant.toInt() <= 0)
+        throw Erreur(u"La prestation n'a pas d'identifiant."_qs);
     const bool existe =
-        base().valeur(QStringLiteral("SELECT COUNT(*) FROM prestation WHERE Identifiant = ?"), {identifiant}).toInt() >
-        0;
+        base()
+            .valeur(QStringLiteral("SELECT COUNT(*) FROM prestation WHERE Identifiant = ?"), {identifiant})
+            .toInt() > 0;
     if (existe) {
         // Kind and display order are not the edit screen's: a move made meanwhile stays.
         lignes::mettreAJour(base(), table(), ligne, {u"TypePrest"_qs, u"NumOrdre"_qs});
         return;
     }
     // The order number is taken now, so that two items created at the same time do not share it.
-    const int numOrdre = base()
-                             .valeur(QStringLiteral("SELECT MAX(NumOrdre) FROM prestation WHERE TypePrest = ?"),
-                                     {ligne.value(u"TypePrest"_qs)})
-                             .toInt() +
-                         1;
+    const int numOrdre =
+        base()
+            .valeur(QStringLiteral("SELECT MAX(NumOrdre) FROM prestation WHERE TypePrest = ?"),
+                    {ligne.value(u"TypePrest"_qs)})
+            .toInt() +
+        1;
     lignes::poser(ligne, u"NumOrdre"_qs, numOrdre);
     lignes::inserer(base(), table(), ligne);
 }
 
-bool Catalogue::EnregistrerPrestation(QSqlRecord& ligne)
-{
+bool Catalogue::EnregistrerPrestation(QSqlRecord& ligne) {
     return operationSignalee(dialogues(), u"Erreur lors de l'enregistrement d'une prestation"_qs, false, [&] {
         QSqlRecord copie = ligne;
         QString refus;
@@ -255,8 +247,7 @@ bool Catalogue::EnregistrerPrestation(QSqlRecord& ligne)
     });
 }
 
-bool Catalogue::SupprimerPrestation(int identifiant)
-{
+bool Catalogue::SupprimerPrestation(int identifiant) {
     return operationSignalee(dialogues(), u"Erreur pendant la suppression d'une prestation"_qs, false, [&] {
         bool occupe = false;
         {
@@ -267,7 +258,8 @@ bool Catalogue::SupprimerPrestation(int identifiant)
             if (!occupe) {
                 base().executer(QStringLiteral("DELETE FROM Tarifs WHERE IdPrest = ?"), {identifiant});
                 base().executer(QStringLiteral("DELETE FROM Planning WHERE IdPrest = ?"), {identifiant});
-                base().executer(QStringLiteral("DELETE FROM prestation WHERE Identifiant = ?"), {identifiant});
+                base().executer(QStringLiteral("DELETE FROM prestation WHERE Identifiant = ?"),
+                                {identifiant});
                 transaction.valider();
             }
         }
@@ -276,31 +268,29 @@ bool Catalogue::SupprimerPrestation(int identifiant)
     });
 }
 
-TListeChambres Catalogue::ListerChambres()
-{
-    return operationSignalee(dialogues(), u"Erreur lors de la lecture de la liste des hébergements"_qs,
-                             TListeChambres(), [&] {
-                                 TListeChambres liste;
-                                 QSqlQuery requete = base().executer(
-                                     QStringLiteral("SELECT Identifiant, Nom, Capacite, AffCouleur, Couleur, "
-                                                    "DansPourcent FROM prestation WHERE TypePrest = ? "
-                                                    "ORDER BY NumOrdre, Identifiant"),
-                                     {typeprest::Hebergement});
-                                 while (requete.next()) {
-                                     TMoisChambre chambre;
-                                     chambre.Identifiant = requete.value(0).toInt();
-                                     chambre.Nom = requete.value(1).toString();
-                                     chambre.Capacite = requete.value(2).toInt();
-                                     chambre.Couleur = couleurPlanning(requete.value(3), requete.value(4));
-                                     chambre.DansPourcent = lignes::booleen(requete.value(5));
-                                     liste.append(chambre);
-                                 }
-                                 return liste;
-                             });
+TListeChambres Catalogue::ListerChambres() {
+    return operationSignalee(
+        dialogues(), u"Erreur lors de la lecture de la liste des hébergements"_qs, TListeChambres(), [&] {
+            TListeChambres liste;
+            QSqlQuery requete =
+                base().executer(QStringLiteral("SELECT Identifiant, Nom, Capacite, AffCouleur, Couleur, "
+                                               "DansPourcent FROM prestation WHERE TypePrest = ? "
+                                               "ORDER BY NumOrdre, Identifiant"),
+                                {typeprest::Hebergement});
+            while (requete.next()) {
+                TMoisChambre chambre;
+                chambre.Identifiant = requete.value(0).toInt();
+                chambre.Nom = requete.value(1).toString();
+                chambre.Capacite = requete.value(2).toInt();
+                chambre.Couleur = couleurPlanning(requete.value(3), requete.value(4));
+                chambre.DansPourcent = lignes::booleen(requete.value(5));
+                liste.append(chambre);
+            }
+            return liste;
+        });
 }
 
-TListeHeb Catalogue::ListerHebergements()
-{
+TListeHeb Catalogue::ListerHebergements() {
     return operationSignalee(
         dialogues(), u"Erreur lors de la lecture de la liste des hébergements"_qs, TListeHeb(), [&] {
             TListeHeb liste;
@@ -313,19 +303,17 @@ TListeHeb Catalogue::ListerHebergements()
         });
 }
 
-QString Catalogue::DescriptionPrestation(int identifiant)
-{
-    return operationSignalee(dialogues(), u"Erreur lors de la lecture de la description d'une prestation"_qs,
-                             QString(), [&] {
-                                 return base()
-                                     .valeur(QStringLiteral("SELECT Description FROM prestation WHERE Identifiant = ?"),
-                                             {identifiant})
-                                     .toString();
-                             });
+QString Catalogue::DescriptionPrestation(int identifiant) {
+    return operationSignalee(
+        dialogues(), u"Erreur lors de la lecture de la description d'une prestation"_qs, QString(), [&] {
+            return base()
+                .valeur(QStringLiteral("SELECT Description FROM prestation WHERE Identifiant = ?"),
+                        {identifiant})
+                .toString();
+        });
 }
 
-bool Catalogue::NomPrestationLibre(const QString& nom, int identifiant)
-{
+bool Catalogue::NomPrestationLibre(const QString& nom, int identifiant) {
     if (nom.trimmed().isEmpty()) {
         dialogues().avertissement(messageNomVide);
         return false;
@@ -343,46 +331,46 @@ bool Catalogue::NomPrestationLibre(const QString& nom, int identifiant)
     return !pris;
 }
 
-bool Catalogue::DeplacerPrestation(int typePrest, int identifiant, int direction)
-{
-    return operationSignalee(dialogues(), u"Erreur lors du changement d'ordre d'une prestation"_qs, false, [&] {
-        if (direction != -1 && direction != 1) return false;
-        Transaction transaction(base());
-        const QVariant courant =
-            base().valeur(QStringLiteral("SELECT NumOrdre FROM prestation WHERE Identifiant = ? AND TypePrest = ?"),
-                          {identifiant, typePrest});
-        if (courant.isNull()) return false;
-        const int cur = courant.toInt();
-        const int max =
-            base()
-                .valeur(QStringLiteral("SELECT MAX(NumOrdre) FROM prestation WHERE TypePrest = ?"), {typePrest})
-                .toInt();
-        if (!((cur > 1 && direction == -1) || (cur < max && direction == 1))) return false;
-        base().executer(
-            QStringLiteral("UPDATE prestation SET NumOrdre = ? WHERE Identifiant = ? AND TypePrest = ?"),
-            {cur + direction, identifiant, typePrest});
-        base().executer(QStringLiteral("UPDATE prestation SET NumOrdre = ? "
-                                       "WHERE TypePrest = ? AND Identifiant <> ? AND NumOrdre = ?"),
-                        {cur, typePrest, identifiant, cur + direction});
-        transaction.valider();
-        return true;
-    });
+bool Catalogue::DeplacerPrestation(int typePrest, int identifiant, int direction) {
+    return operationSignalee(
+        dialogues(), u"Erreur lors du changement d'ordre d'une prestation"_qs, false, [&] {
+            if (direction != -1 && direction != 1) return false;
+            Transaction transaction(base());
+            const QVariant courant = base().valeur(
+                QStringLiteral("SELECT NumOrdre FROM prestation WHERE Identifiant = ? AND TypePrest = ?"),
+                {identifiant, typePrest});
+            if (courant.isNull()) return false;
+            const int cur = courant.toInt();
+            const int max =
+                base()
+                    .valeur(QStringLiteral("SELECT MAX(NumOrdre) FROM prestation WHERE TypePrest = ?"),
+                            {typePrest})
+                    .toInt();
+            if (!((cur > 1 && direction == -1) || (cur < max && direction == 1))) return false;
+            base().executer(
+                QStringLiteral("UPDATE prestation SET NumOrdre = ? WHERE Identifiant = ? AND TypePrest = ?"),
+                {cur + direction, identifiant, typePrest});
+            base().executer(QStringLiteral("UPDATE prestation SET NumOrdre = ? "
+                                           "WHERE TypePrest = ? AND Identifiant <> ? AND NumOrdre = ?"),
+                            {cur, typePrest, identifiant, cur + direction});
+            transaction.valider();
+            return true;
+        });
 }
 
-bool Catalogue::CatalogueUtilisable()
-{
+bool Catalogue::CatalogueUtilisable() {
     return operationSignalee(dialogues(), u"Erreur lors de la vérification du catalogue"_qs, false, [&] {
         const int hebergements =
             base()
-                .valeur(QStringLiteral("SELECT COUNT(*) FROM prestation WHERE TypePrest = ?"), {typeprest::Hebergement})
+                .valeur(QStringLiteral("SELECT COUNT(*) FROM prestation WHERE TypePrest = ?"),
+                        {typeprest::Hebergement})
                 .toInt();
         const int typesTarifs = base().valeur(QStringLiteral("SELECT COUNT(*) FROM TypeTarif")).toInt();
         return hebergements >= 1 && typesTarifs >= 1;
     });
 }
 
-QString Catalogue::raisonsRefusSuppression(int genre, int identifiant)
-{
+QString Catalogue::raisonsRefusSuppression(int genre, int identifiant) {
     BaseDonnees& b = base();
     switch (genre) {
     case suppression::TypeTarif: {
@@ -406,8 +394,8 @@ QString Catalogue::raisonsRefusSuppression(int genre, int identifiant)
             {identifiant});
         const QStringList lignesRes = lignesReservations(reservations);
         if (!lignesRes.isEmpty())
-            texte += u"\n"_qs + u"Le type de tarif est utilisé dans la ou les réservations suivantes : "_qs + u"\n"_qs +
-                     lignesRes.join(u"\n"_qs);
+            texte += u"\n"_qs + u"Le type de tarif est utilisé dans la ou les réservations suivantes : "_qs +
+                     u"\n"_qs + lignesRes.join(u"\n"_qs);
         if (texte.isEmpty()) return {};
         return u"Ce type de tarif ne peut pas être supprimé pour les raisons suivantes"_qs + u"\n"_qs + texte;
     }
@@ -419,9 +407,10 @@ QString Catalogue::raisonsRefusSuppression(int genre, int identifiant)
         if (type.isNull()) return {};
         if (type.toInt() == 2) {
             QString texte;
-            QSqlQuery requete = b.executer(QStringLiteral("SELECT DateDeb, DateFin FROM Reservation "
-                                                          "WHERE IdContact = ? ORDER BY DateDeb, Identifiant"),
-                                           {identifiant});
+            QSqlQuery requete =
+                b.executer(QStringLiteral("SELECT DateDeb, DateFin FROM Reservation "
+                                          "WHERE IdContact = ? ORDER BY DateDeb, Identifiant"),
+                           {identifiant});
             while (requete.next()) {
                 // The departure is the day after the last night.
                 const QDate fin = lignes::date(requete.value(1));
@@ -429,7 +418,8 @@ QString Catalogue::raisonsRefusSuppression(int genre, int identifiant)
                          (fin.isValid() ? dates::courte(fin.addDays(1)) : QString());
             }
             if (texte.isEmpty()) return {};
-            return u"Vous ne pouvez pas supprimer cet hôte, car il a effectué les réservations suivantes : "_qs + texte;
+            return u"Vous ne pouvez pas supprimer cet hôte, car il a effectué les réservations suivantes : "_qs +
+                   texte;
         }
         if (type.toInt() == 4) {
             // Only expenses name a supplier: the reference of an income entry is a reservation.
@@ -442,15 +432,18 @@ QString Catalogue::raisonsRefusSuppression(int genre, int identifiant)
                 texte += u"\n"_qs + u"  - le "_qs + dateCourte(requete.value(0)) + u" pour "_qs +
                          nombres::texte(requete.value(1).toDouble());
             if (texte.isEmpty()) return {};
-            return u"Vous ne pouvez pas supprimer ce fournisseur, car vous avez saisi des dépensesdont il est le "
+            return u"Vous ne pouvez pas supprimer ce fournisseur, car vous avez saisi des dépensesdont il "
+                   u"est le "
                    u"destinataire :"_qs +
                    texte;
         }
         return {};
     }
     case suppression::ModePaie:
-        if (b.valeur(QStringLiteral("SELECT COUNT(*) FROM DepRec WHERE ModePaie = ?"), {identifiant}).toInt() > 0)
-            return u"Vous ne pouvez pas supprimer ce mode de paiement, car il est utilisé pour des encaissements ou "
+        if (b.valeur(QStringLiteral("SELECT COUNT(*) FROM DepRec WHERE ModePaie = ?"), {identifiant})
+                .toInt() > 0)
+            return u"Vous ne pouvez pas supprimer ce mode de paiement, car il est utilisé pour des "
+                   u"encaissements ou "
                    u"des dépenses."_qs;
         return {};
     case suppression::TypeCom: {
@@ -471,52 +464,53 @@ QString Catalogue::raisonsRefusSuppression(int genre, int identifiant)
     }
 }
 
-bool Catalogue::PeutSupprimer(int genre, int identifiant)
-{
+bool Catalogue::PeutSupprimer(int genre, int identifiant) {
     const std::optional<QString> raisons = operationSignalee(
         dialogues(), u"Imposssible de déterminer si cet enregistrement peut être supprimé"_qs,
-        std::optional<QString>(), [&] { return std::optional<QString>(raisonsRefusSuppression(genre, identifiant)); });
+        std::optional<QString>(),
+        [&] { return std::optional<QString>(raisonsRefusSuppression(genre, identifiant)); });
     if (!raisons) return false;
     if (raisons->isEmpty()) return true;
     dialogues().avertissement(*raisons);
     return false;
 }
 
-int Catalogue::CreerDemiPension(const std::function<QString()>& demanderNom)
-{
-    return operationSignalee(dialogues(), u"Erreur lors de la création du repas de la demi-pension"_qs, 0, [&] {
-        const QString existante = QStringLiteral("SELECT MIN(Identifiant) FROM prestation WHERE TypePrest = ?");
-        QVariant identifiant = base().valeur(existante, {typeprest::DemiPension});
-        if (!identifiant.isNull()) return identifiant.toInt();
-
-        // The name is asked before the write lock is taken.
-        QString nom = demanderNom ? demanderNom() : QString();
-        if (nom.trimmed().isEmpty()) nom = nomDemiPensionPropose();
-
-        QString refus;
-        int resultat = 0;
-        {
-            Transaction transaction(base());
-            identifiant = base().valeur(existante, {typeprest::DemiPension});
+int Catalogue::CreerDemiPension(const std::function<QString()>& demanderNom) {
+    return operationSignalee(
+        dialogues(), u"Erreur lors de la création du repas de la demi-pension"_qs, 0, [&] {
+            const QString existante =
+                QStringLiteral("SELECT MIN(Identifiant) FROM prestation WHERE TypePrest = ?");
+            QVariant identifiant = base().valeur(existante, {typeprest::DemiPension});
             if (!identifiant.isNull()) return identifiant.toInt();
-            QSqlRecord ligne = lignes::nouvelle(base(), table());
-            PrestationsAfterInsert(ligne);
-            lignes::poser(ligne, u"Identifiant"_qs, acces_.allouerIdentifiant(table()));
-            lignes::poser(ligne, u"TypePrest"_qs, typeprest::DemiPension);
-            lignes::poser(ligne, u"Nom"_qs, nom);
-            lignes::poser(ligne, u"TarifSimple"_qs, 1);
-            lignes::poser(ligne, u"Prix"_qs, 0.0);
-            refus = refusPrestation(ligne);
-            if (refus.isEmpty()) {
-                normaliserPrestation(ligne);
-                ecrirePrestation(ligne);
-                transaction.valider();
-                resultat = ligne.value(u"Identifiant"_qs).toInt();
+
+            // The name is asked before the write lock is taken.
+            QString nom = demanderNom ? demanderNom() : QString();
+            if (nom.trimmed().isEmpty()) nom = nomDemiPensionPropose();
+
+            QString refus;
+            int resultat = 0;
+            {
+                Transaction transaction(base());
+                identifiant = base().valeur(existante, {typeprest::DemiPension});
+                if (!identifiant.isNull()) return identifiant.toInt();
+                QSqlRecord ligne = lignes::nouvelle(base(), table());
+                PrestationsAfterInsert(ligne);
+                lignes::poser(ligne, u"Identifiant"_qs, acces_.allouerIdentifiant(table()));
+                lignes::poser(ligne, u"TypePrest"_qs, typeprest::DemiPension);
+                lignes::poser(ligne, u"Nom"_qs, nom);
+                lignes::poser(ligne, u"TarifSimple"_qs, 1);
+                lignes::poser(ligne, u"Prix"_qs, 0.0);
+                refus = refusPrestation(ligne);
+                if (refus.isEmpty()) {
+                    normaliserPrestation(ligne);
+                    ecrirePrestation(ligne);
+                    transaction.valider();
+                    resultat = ligne.value(u"Identifiant"_qs).toInt();
+                }
             }
-        }
-        if (!refus.isEmpty()) dialogues().avertissement(refus);
-        return resultat;
-    });
+            if (!refus.isEmpty()) dialogues().avertissement(refus);
+            return resultat;
+        });
 }
 
 } // namespace velorin

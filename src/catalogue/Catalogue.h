@@ -109,8 +109,7 @@ public:
     // created (shown).
     int CreerDemiPension(const std::function<QString()>& demanderNom);
     static QString titreDemiPension() { return u"Repas inclus dans la demi-pension"_qs; }
-    static QString inviteDemiPension()
-    {
+    static QString inviteDemiPension() {
         return u"Vous avez saisi un tarif incluant des repas, indiquez le nom du repas : "_qs;
     }
     static QString nomDemiPensionPropose() { return u"Inclus 1/2 P"_qs; }

@@ -10,8 +10,7 @@ namespace velorin::lignes {
 
 namespace {
 
-QString nomStocke(BaseDonnees& base, const QString& table)
-{
+QString nomStocke(BaseDonnees& base, const QString& table) {
     const QString nom = base.nomTable(identifiantSql(table));
     if (nom.isEmpty()) throw Erreur(u"La table %1 n'existe pas."_qs.arg(table));
     return nom;
@@ -19,15 +18,13 @@ QString nomStocke(BaseDonnees& base, const QString& table)
 
 } // namespace
 
-QSqlRecord nouvelle(BaseDonnees& base, const QString& table)
-{
+QSqlRecord nouvelle(BaseDonnees& base, const QString& table) {
     QSqlRecord ligne = base.db().record(nomStocke(base, table));
     ligne.clearValues();
     return ligne;
 }
 
-void inserer(BaseDonnees& base, const QString& table, const QSqlRecord& ligne)
-{
+void inserer(BaseDonnees& base, const QString& table, const QSqlRecord& ligne) {
     const QString nom = nomStocke(base, table);
     const QStringList colonnes = base.colonnes(nom);
     QStringList noms;
@@ -45,8 +42,8 @@ void inserer(BaseDonnees& base, const QString& table, const QSqlRecord& ligne)
                   valeurs);
 }
 
-void mettreAJour(BaseDonnees& base, const QString& table, const QSqlRecord& ligne, const QStringList& colonnesGardees)
-{
+void mettreAJour(BaseDonnees& base, const QString& table, const QSqlRecord& ligne,
+                 const QStringList& colonnesGardees) {
     const QString nom = nomStocke(base, table);
     const QStringList colonnes = base.colonnes(nom);
     QStringList affectations;
@@ -61,38 +58,33 @@ void mettreAJour(BaseDonnees& base, const QString& table, const QSqlRecord& lign
     }
     if (affectations.isEmpty()) return;
     valeurs.append(ligne.value(u"Identifiant"_qs));
-    base.executer(
-        QStringLiteral("UPDATE %1 SET %2 WHERE Identifiant = ?").arg(nom, affectations.join(QStringLiteral(", "))),
-        valeurs);
+    base.executer(QStringLiteral("UPDATE %1 SET %2 WHERE Identifiant = ?")
+                      .arg(nom, affectations.join(QStringLiteral(", "))),
+                  valeurs);
 }
 
-void poser(QSqlRecord& ligne, const QString& colonne, const QVariant& valeur)
-{
+void poser(QSqlRecord& ligne, const QString& colonne, const QVariant& valeur) {
     if (ligne.contains(colonne)) ligne.setValue(colonne, valeur);
 }
 
-QVariant stockee(const QVariant& valeur)
-{
+QVariant stockee(const QVariant& valeur) {
     if (valeur.isNull()) return valeur;
     if (valeur.typeId() == QMetaType::Bool) return valeur.toBool() ? 1 : 0;
     if (valeur.typeId() == QMetaType::QDate) return dateIso(valeur.toDate());
     return valeur;
 }
 
-QDate date(const QVariant& valeur)
-{
+QDate date(const QVariant& valeur) {
     if (valeur.isNull()) return {};
     if (valeur.typeId() == QMetaType::QDate) return valeur.toDate();
     return QDate::fromString(valeur.toString().trimmed().left(10), Qt::ISODate);
 }
 
-QString dateIso(const QDate& date)
-{
+QString dateIso(const QDate& date) {
     return date.toString(Qt::ISODate);
 }
 
-bool booleen(const QVariant& valeur)
-{
+bool booleen(const QVariant& valeur) {
     const QString texte = valeur.toString().trimmed().toLower();
     if (texte == QLatin1String("true") || texte == QLatin1String("vrai")) return true;
     if (texte == QLatin1String("false") || texte == QLatin1String("faux")) return false;

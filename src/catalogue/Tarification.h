@@ -33,11 +33,11 @@ struct TLigneHebergement {
 // What the editor holds when the stay's total is computed.
 struct TDonneesSejour {
     QList<TLigneHebergement> Lignes;
-    QString TarifChoisi; // for the selected lines
+    QString TarifChoisi;  // for the selected lines
     bool Bloquee = false; // invoiced or before the blocking date: priced from the planning rows
     QDate DateDeb;
     QDate DateFin;
-    QString TypeCom;                      // commission type name, empty for none
+    QString TypeCom;                       // commission type name, empty for none
     std::optional<double> MontantComSaisi; // commission amount typed
     double ValRemise = 0;
     int TypeRemise = remise::Euros;
@@ -50,8 +50,8 @@ struct TDonneesSejour {
 
 // The stay's total and what goes with it.
 struct TTotalSejour {
-    TMontantsTVA Montants;    // after discount: "Prix total", and TVA1 + TVA2 "Dont TVA"
-    TMontantsTVA AvantRemise; // before discount, for the split of the discount
+    TMontantsTVA Montants;           // after discount: "Prix total", and TVA1 + TVA2 "Dont TVA"
+    TMontantsTVA AvantRemise;        // before discount, for the split of the discount
     QList<TLigneHebergement> Lignes; // selected lines with their tariff and new price
     double MontantCom = 0;
     double Acompte = 0;
@@ -132,8 +132,8 @@ public:
     // The stay's total, commission, deposit and amount still due, as the editor shows them.
     TTotalSejour CalculerTotalSejour(const TDonneesSejour& sejour);
     // Parts of the discount line (positive; the line stores them negated).
-    static TMontantsTVA RepartirRemise(const TMontantsTVA& total, const TMontantsTVA& avantRemise, double valRemise,
-                                       int typeRemise);
+    static TMontantsTVA RepartirRemise(const TMontantsTVA& total, const TMontantsTVA& avantRemise,
+                                       double valRemise, int typeRemise);
 
     // ---- Deposit
 

@@ -15,8 +15,7 @@ namespace velorin::test {
 // it.
 void creerTablesDecrites(BaseDonnees& base, const QStringList& tables);
 
-inline QDate jour(int annee, int mois, int j)
-{
+inline QDate jour(int annee, int mois, int j) {
     return QDate(annee, mois, j);
 }
 
@@ -34,11 +33,11 @@ struct CatalogueTest : DonneesTest {
 
     // An item with its order number; prix is TTC1 at rate 1 (HT1 and TVA1 derived at 10 %).
     int item(int typePrest, const QString& nom, double prix = 0, bool tarifSimple = true);
-    int hebergement(const QString& nom, double prix = 0, bool tarifSimple = false)
-    {
+    int hebergement(const QString& nom, double prix = 0, bool tarifSimple = false) {
         return item(typeprest::Hebergement, nom, prix, tarifSimple);
     }
-    int typeTarif(const QString& nom, const QDate& debut, const QDate& fin, int nbJours = 1, bool avecRepas = false);
+    int typeTarif(const QString& nom, const QDate& debut, const QDate& fin, int nbJours = 1,
+                  bool avecRepas = false);
     // A tariff row whose gross price ttc1 is split as given.
     int tarif(int idPrest, int idTarif, double ht1, double tva1, double ttc1, bool applicable = true,
               double taux1 = 10);

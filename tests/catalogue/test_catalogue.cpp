@@ -10,8 +10,7 @@ namespace {
 const QString nomPris = u"Il existe déjà un hébergement, une prestation ou un repas portant ce nom.\n"
                         "Vous devez donner un autre nom."_qs;
 
-QSqlRecord creerNomme(CatalogueTest& t, int typePrest, const QString& nom)
-{
+QSqlRecord creerNomme(CatalogueTest& t, int typePrest, const QString& nom) {
     QSqlRecord ligne = t.catalogue().CreerPrestation(typePrest);
     ligne.setValue(u"Nom"_qs, nom);
     return ligne;
@@ -19,8 +18,7 @@ QSqlRecord creerNomme(CatalogueTest& t, int typePrest, const QString& nom)
 
 } // namespace
 
-TEST(CreerPrestation, NumeroOrdreSuivantDansSonType)
-{
+TEST(CreerPrestation, NumeroOrdreSuivantDansSonType) {
     struct Cas {
         const char* libelle;
         int hebergements; // already there, numbered 1..n
@@ -32,8 +30,10 @@ TEST(CreerPrestation, NumeroOrdreSuivantDansSonType)
                            Cas{"après 1, 2, 3", 3, 7, typeprest::Hebergement, 4},
                            Cas{"premier repas", 2, 2, typeprest::Repas, 1}}) {
         CatalogueTest t;
-        for (int i = 0; i < cas.hebergements; ++i) t.hebergement(u"Chambre %1"_qs.arg(i));
-        for (int i = 0; i < cas.prestations; ++i) t.item(typeprest::Prestation, u"Service %1"_qs.arg(i));
+        for (int i = 0; i < cas.hebergements; ++i)
+            t.hebergement(u"Chambre %1"_qs.arg(i));
+        for (int i = 0; i < cas.prestations; ++i)
+            t.item(typeprest::Prestation, u"Service %1"_qs.arg(i));
         const QSqlRecord ligne = t.catalogue().CreerPrestation(cas.type);
         ASSERT_FALSE(ligne.isEmpty()) << cas.libelle;
         EXPECT_EQ(ligne.value("NumOrdre").toInt(), cas.attendu) << cas.libelle;
@@ -49,8 +49,7 @@ TEST(CreerPrestation, NumeroOrdreSuivantDansSonType)
     }
 }
 
-TEST(CreerPrestation, GenreInconnuRefuseAvecSonMessage)
-{
+TEST(CreerPrestation, GenreInconnuRefuseAvecSonMessage) {
     CatalogueTest t;
     EXPECT_TRUE(t.catalogue().CreerPrestation(3).isEmpty());
     ASSERT_EQ(t.messages().size(), 1);
@@ -58,8 +57,7 @@ TEST(CreerPrestation, GenreInconnuRefuseAvecSonMessage)
         u"Erreur lors de la création d'un nouvel enregistrement dans la table prestations : "_qs));
 }
 
-TEST(EnregistrerPrestation, NomsUniquesTousGenresConfondus)
-{
+TEST(EnregistrerPrestation, NomsUniquesTousGenresConfondus) {
     struct Cas {
         const char* libelle;
         int typeExistant;
@@ -72,14 +70,16 @@ TEST(EnregistrerPrestation, NomsUniquesTousGenresConfondus)
     const Cas lesCas[] = {
         {"même nom, autre genre", typeprest::Hebergement, u"Chambre bleue"_qs, typeprest::Prestation,
          u"Chambre bleue"_qs, true, false},
-        {"même nom, même genre", typeprest::Repas, u"Petit déjeuner"_qs, typeprest::Repas, u"Petit déjeuner"_qs, true,
+        {"même nom, même genre", typeprest::Repas, u"Petit déjeuner"_qs, typeprest::Repas,
+         u"Petit déjeuner"_qs, true, false},
+        {"apostrophe", typeprest::Hebergement, u"L'Oustal"_qs, typeprest::Hebergement, u"L'Oustal"_qs, true,
          false},
-        {"apostrophe", typeprest::Hebergement, u"L'Oustal"_qs, typeprest::Hebergement, u"L'Oustal"_qs, true, false},
         {"casse A-Z seulement", typeprest::Hebergement, u"Chambre bleue"_qs, typeprest::Hebergement,
          u"chambre bleue"_qs, true, true},
-        {"capitale accentuée", typeprest::Hebergement, u"été"_qs, typeprest::Hebergement, u"Été"_qs, false, true},
-        {"autre nom", typeprest::Hebergement, u"Chambre bleue"_qs, typeprest::Hebergement, u"Chambre verte"_qs, false,
+        {"capitale accentuée", typeprest::Hebergement, u"été"_qs, typeprest::Hebergement, u"Été"_qs, false,
          true},
+        {"autre nom", typeprest::Hebergement, u"Chambre bleue"_qs, typeprest::Hebergement,
+         u"Chambre verte"_qs, false, true},
     };
     for (const Cas& cas : lesCas) {
         CatalogueTest t;
@@ -95,23 +95,22 @@ TEST(EnregistrerPrestation, NomsUniquesTousGenresConfondus)
     }
 }
 
-TEST(EnregistrerPrestation, NomVideOuTropLong)
-{
+TEST(EnregistrerPrestation, NomVideOuTropLong) {
     CatalogueTest t;
     for (const QString& nom : {QString(), u"   "_qs}) {
         t.env.dialogues.vider();
         EXPECT_FALSE(t.catalogue().NomPrestationLibre(nom, -1));
         QSqlRecord ligne = creerNomme(t, typeprest::Hebergement, nom);
         EXPECT_FALSE(t.catalogue().EnregistrerPrestation(ligne));
-        EXPECT_EQ(t.messages(), (QStringList{u"Vous devez donner un nom."_qs, u"Vous devez donner un nom."_qs}));
+        EXPECT_EQ(t.messages(),
+                  (QStringList{u"Vous devez donner un nom."_qs, u"Vous devez donner un nom."_qs}));
     }
     QSqlRecord ligne = creerNomme(t, typeprest::Hebergement, QString(51, u'x'));
     EXPECT_FALSE(t.catalogue().EnregistrerPrestation(ligne));
     EXPECT_EQ(t.valeur("SELECT COUNT(*) FROM prestation").toInt(), 0);
 }
 
-TEST(EnregistrerPrestation, ModificationGardeSonNomSonGenreEtSonOrdre)
-{
+TEST(EnregistrerPrestation, ModificationGardeSonNomSonGenreEtSonOrdre) {
     CatalogueTest t;
     const int a = t.hebergement(u"A"_qs);
     const int b = t.hebergement(u"B"_qs);
@@ -122,12 +121,12 @@ TEST(EnregistrerPrestation, ModificationGardeSonNomSonGenreEtSonOrdre)
     ligne.setValue(u"Capacite"_qs, 4);
     ligne.setValue(u"TypePrest"_qs, typeprest::Repas);
     ASSERT_TRUE(t.catalogue().EnregistrerPrestation(ligne)) << t.messages().join('\n').toStdString();
-    EXPECT_EQ(t.lignes("SELECT Identifiant, TypePrest, NumOrdre, Capacite FROM prestation ORDER BY Identifiant"),
-              (QList<QVariantList>{{a, 0, 2, QVariant()}, {b, 0, 1, 4}}));
+    EXPECT_EQ(
+        t.lignes("SELECT Identifiant, TypePrest, NumOrdre, Capacite FROM prestation ORDER BY Identifiant"),
+        (QList<QVariantList>{{a, 0, 2, QVariant()}, {b, 0, 1, 4}}));
 }
 
-TEST(EnregistrerPrestation, ReglesParGenre)
-{
+TEST(EnregistrerPrestation, ReglesParGenre) {
     struct Cas {
         const char* libelle;
         int type;
@@ -141,12 +140,42 @@ TEST(EnregistrerPrestation, ReglesParGenre)
         QVariantList montants; // Prix, HT1, Taux1, TVA1, TTC1, HT2, TTC2
     };
     const Cas lesCas[] = {
-        {"service sans TVA", typeprest::Prestation, true, true, false, 1, 0, 1, {12.5, 12.5, 0.0, 0.0, 12.5, 0.0, 0.0}},
-        {"service avec TVA", typeprest::Prestation, false, false, true, 0, 0, 1,
+        {"service sans TVA",
+         typeprest::Prestation,
+         true,
+         true,
+         false,
+         1,
+         0,
+         1,
+         {12.5, 12.5, 0.0, 0.0, 12.5, 0.0, 0.0}},
+        {"service avec TVA",
+         typeprest::Prestation,
+         false,
+         false,
+         true,
+         0,
+         0,
+         1,
          {11.0, 10.0, 10.0, 1.0, 11.0, QVariant(), QVariant()}},
-        {"hébergement jamais sans TVA", typeprest::Hebergement, true, true, false, 0, 1, 0,
+        {"hébergement jamais sans TVA",
+         typeprest::Hebergement,
+         true,
+         true,
+         false,
+         0,
+         1,
+         0,
          {11.0, 10.0, 10.0, 1.0, 11.0, QVariant(), QVariant()}},
-        {"repas", typeprest::Repas, true, true, false, 0, 0, 1, {11.0, 10.0, 10.0, 1.0, 11.0, QVariant(), QVariant()}},
+        {"repas",
+         typeprest::Repas,
+         true,
+         true,
+         false,
+         0,
+         0,
+         1,
+         {11.0, 10.0, 10.0, 1.0, 11.0, QVariant(), QVariant()}},
     };
     for (const Cas& cas : lesCas) {
         CatalogueTest t;
@@ -171,8 +200,7 @@ TEST(EnregistrerPrestation, ReglesParGenre)
     }
 }
 
-TEST(ModifierPrestation, ServiceSansTVAOuvertAvecTauxNuls)
-{
+TEST(ModifierPrestation, ServiceSansTVAOuvertAvecTauxNuls) {
     CatalogueTest t;
     const int id = t.item(typeprest::Prestation, u"Ménage"_qs, 30);
     t.sql("UPDATE prestation SET SansTVA = 1");
@@ -185,8 +213,7 @@ TEST(ModifierPrestation, ServiceSansTVAOuvertAvecTauxNuls)
     EXPECT_EQ(t.messages(), QStringList{u"Mise à jour impossible, la prestation n'a pas été trouvée."_qs});
 }
 
-TEST(DeplacerPrestation, EchangeAvecSonVoisin)
-{
+TEST(DeplacerPrestation, EchangeAvecSonVoisin) {
     struct Cas {
         const char* libelle;
         int rang; // 0-based among the three accommodations
@@ -216,14 +243,14 @@ TEST(DeplacerPrestation, EchangeAvecSonVoisin)
     }
 }
 
-TEST(ListerChambres, OrdreEtCouleurDuPlanning)
-{
+TEST(ListerChambres, OrdreEtCouleurDuPlanning) {
     CatalogueTest t;
     const int a = t.hebergement(u"Zinnia"_qs);
     const int b = t.hebergement(u"Azalée"_qs);
     const int c = t.hebergement(u"Bleuet"_qs);
     t.item(typeprest::Prestation, u"Ménage"_qs);
-    t.sql("UPDATE prestation SET AffCouleur = 1, Couleur = 255, Capacite = 2, DansPourcent = 1 WHERE Identifiant = ?",
+    t.sql("UPDATE prestation SET AffCouleur = 1, Couleur = 255, Capacite = 2, DansPourcent = 1 WHERE "
+          "Identifiant = ?",
           {a});
     t.sql("UPDATE prestation SET AffCouleur = 0, Couleur = 65280 WHERE Identifiant = ?", {b});
     t.sql("UPDATE prestation SET AffCouleur = 1, Couleur = NULL WHERE Identifiant = ?", {c});
@@ -243,8 +270,7 @@ TEST(ListerChambres, OrdreEtCouleurDuPlanning)
     EXPECT_FALSE(parNom[0].Source || parNom[0].Destination);
 }
 
-TEST(CatalogueUtilisable, UnHebergementEtUnTypeDeTarif)
-{
+TEST(CatalogueUtilisable, UnHebergementEtUnTypeDeTarif) {
     struct Cas {
         bool hebergement;
         bool service;
@@ -261,8 +287,7 @@ TEST(CatalogueUtilisable, UnHebergementEtUnTypeDeTarif)
     }
 }
 
-TEST(SupprimerPrestation, JoursFermesSupprimesJoursReservesRefuses)
-{
+TEST(SupprimerPrestation, JoursFermesSupprimesJoursReservesRefuses) {
     for (const int etat : {0, 2, 3}) {
         CatalogueTest t;
         const int chambre = t.hebergement(u"Chambre"_qs);
@@ -290,8 +315,7 @@ TEST(SupprimerPrestation, JoursFermesSupprimesJoursReservesRefuses)
     }
 }
 
-TEST(PeutSupprimer, RaisonsDuRefus)
-{
+TEST(PeutSupprimer, RaisonsDuRefus) {
     struct Cas {
         const char* libelle;
         std::function<int(CatalogueTest&)> preparer; // the record to delete
@@ -338,8 +362,8 @@ TEST(PeutSupprimer, RaisonsDuRefus)
          u"Vous ne pouvez pas supprimer cet hôte, car il a effectué les réservations suivantes : \n"
          "  - du 30/03/2024 au 01/04/2024\n"
          "  - du 10/08/2024 au 13/08/2024"_qs},
-        {"hôte sans réservation", [](CatalogueTest& t) { return t.contact(2, u"Martin"_qs); }, suppression::Contact,
-         QString()},
+        {"hôte sans réservation", [](CatalogueTest& t) { return t.contact(2, u"Martin"_qs); },
+         suppression::Contact, QString()},
         {"fournisseur avec dépenses",
          [](CatalogueTest& t) {
              const int fournisseur = t.contact(4, u"Blanchisserie"_qs);
@@ -350,7 +374,8 @@ TEST(PeutSupprimer, RaisonsDuRefus)
              return fournisseur;
          },
          suppression::Contact,
-         u"Vous ne pouvez pas supprimer ce fournisseur, car vous avez saisi des dépensesdont il est le destinataire :\n"
+         u"Vous ne pouvez pas supprimer ce fournisseur, car vous avez saisi des dépensesdont il est le "
+         u"destinataire :\n"
          "  - le 15/01/2024 pour 40\n"
          "  - le 03/02/2024 pour 12,5"_qs},
         {"fournisseur dont seul le numéro est celui d'une réservation payée",
@@ -360,16 +385,19 @@ TEST(PeutSupprimer, RaisonsDuRefus)
              return fournisseur;
          },
          suppression::Contact, QString()},
-        {"organisme", [](CatalogueTest& t) { return t.contact(3, u"Office"_qs); }, suppression::Contact, QString()},
+        {"organisme", [](CatalogueTest& t) { return t.contact(3, u"Office"_qs); }, suppression::Contact,
+         QString()},
         {"mode de paiement utilisé",
          [](CatalogueTest& t) {
              t.ecriture(1, jour(2024, 1, 20), 99, 0, 3);
              return 3;
          },
          suppression::ModePaie,
-         u"Vous ne pouvez pas supprimer ce mode de paiement, car il est utilisé pour des encaissements ou des "
+         u"Vous ne pouvez pas supprimer ce mode de paiement, car il est utilisé pour des encaissements ou "
+         u"des "
          "dépenses."_qs},
-        {"mode de paiement libre", [](CatalogueTest& t) {
+        {"mode de paiement libre",
+         [](CatalogueTest& t) {
              t.ecriture(1, jour(2024, 1, 20), 99, 0, 3);
              return 2;
          },
@@ -382,7 +410,8 @@ TEST(PeutSupprimer, RaisonsDuRefus)
              return com;
          },
          suppression::TypeCom,
-         u"Le type de commission ne peut pas être supprimé car il est utilisé dans la ou les réservations suivantes : \n"
+         u"Le type de commission ne peut pas être supprimé car il est utilisé dans la ou les réservations "
+         u"suivantes : \n"
          "- du 01/06/2024 au 03/06/2024\n"
          "- du 01/09/2024 au 03/09/2024\n"_qs},
         {"service, toujours", [](CatalogueTest& t) { return t.item(typeprest::Prestation, u"Ménage"_qs); },
@@ -393,12 +422,12 @@ TEST(PeutSupprimer, RaisonsDuRefus)
         CatalogueTest t;
         const int id = cas.preparer(t);
         EXPECT_EQ(t.catalogue().PeutSupprimer(cas.genre, id), cas.message.isEmpty()) << cas.libelle;
-        EXPECT_EQ(t.messages(), cas.message.isEmpty() ? QStringList() : QStringList{cas.message}) << cas.libelle;
+        EXPECT_EQ(t.messages(), cas.message.isEmpty() ? QStringList() : QStringList{cas.message})
+            << cas.libelle;
     }
 }
 
-TEST(PeutSupprimer, QuinzeReservationsPuisLeCompteDesAutres)
-{
+TEST(PeutSupprimer, QuinzeReservationsPuisLeCompteDesAutres) {
     for (const int genre : {suppression::TypeTarif, suppression::TypeCom}) {
         CatalogueTest t;
         const int chambre = t.hebergement(u"Chambre"_qs);
@@ -421,18 +450,16 @@ TEST(PeutSupprimer, QuinzeReservationsPuisLeCompteDesAutres)
     }
 }
 
-TEST(PeutSupprimer, ErreurSignalee)
-{
+TEST(PeutSupprimer, ErreurSignalee) {
     CatalogueTest t;
     t.sql("DROP TABLE DepRec");
     EXPECT_FALSE(t.catalogue().PeutSupprimer(suppression::ModePaie, 1));
     ASSERT_EQ(t.messages().size(), 1);
-    EXPECT_TRUE(
-        t.messages().first().startsWith(u"Imposssible de déterminer si cet enregistrement peut être supprimé : "_qs));
+    EXPECT_TRUE(t.messages().first().startsWith(
+        u"Imposssible de déterminer si cet enregistrement peut être supprimé : "_qs));
 }
 
-TEST(CreerDemiPension, CreeUneSeuleFois)
-{
+TEST(CreerDemiPension, CreeUneSeuleFois) {
     struct Cas {
         QString reponse;
         QString nom;
@@ -446,15 +473,15 @@ TEST(CreerDemiPension, CreeUneSeuleFois)
         };
         const int id = t.catalogue().CreerDemiPension(demander);
         ASSERT_GT(id, 0);
-        EXPECT_EQ(t.lignes("SELECT Identifiant, TypePrest, Nom, TarifSimple, Prix, SansTVA, Taux1 FROM prestation"),
-                  (QList<QVariantList>{{id, 3, cas.nom, 1, 0.0, 0, 10.0}}));
+        EXPECT_EQ(
+            t.lignes("SELECT Identifiant, TypePrest, Nom, TarifSimple, Prix, SansTVA, Taux1 FROM prestation"),
+            (QList<QVariantList>{{id, 3, cas.nom, 1, 0.0, 0, 10.0}}));
         EXPECT_EQ(t.catalogue().CreerDemiPension(demander), id);
         EXPECT_EQ(questions, 1) << "asked only when missing";
     }
 }
 
-TEST(CreerDemiPension, NomDejaPrisRefuse)
-{
+TEST(CreerDemiPension, NomDejaPrisRefuse) {
     CatalogueTest t;
     t.item(typeprest::Repas, u"Inclus 1/2 P"_qs);
     EXPECT_EQ(t.catalogue().CreerDemiPension([] { return QString(); }), 0);
@@ -462,8 +489,7 @@ TEST(CreerDemiPension, NomDejaPrisRefuse)
     EXPECT_EQ(t.valeur("SELECT COUNT(*) FROM prestation WHERE TypePrest = 3").toInt(), 0);
 }
 
-TEST(DescriptionPrestation, TexteOuVide)
-{
+TEST(DescriptionPrestation, TexteOuVide) {
     CatalogueTest t;
     const int id = t.hebergement(u"Chambre"_qs);
     t.sql("UPDATE prestation SET Description = '{\\rtf1 Vue sur mer}'");

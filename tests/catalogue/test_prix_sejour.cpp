@@ -10,8 +10,8 @@ using namespace velorin::test;
 namespace {
 
 // HT1, HT2, TVA1, TVA2, TTC1, TTC2, Total, each to a millionth of a cent.
-void verifierMontants(const TMontantsTVA& m, const std::array<double, 7>& attendus, const char* libelle = "")
-{
+void verifierMontants(const TMontantsTVA& m, const std::array<double, 7>& attendus,
+                      const char* libelle = "") {
     const std::array<double, 7> lus{m.HT1, m.HT2, m.TVA1, m.TVA2, m.TTC1, m.TTC2, m.Total};
     const char* noms[] = {"HT1", "HT2", "TVA1", "TVA2", "TTC1", "TTC2", "Total"};
     for (int i = 0; i < 7; ++i)
@@ -24,8 +24,7 @@ struct Maison {
     explicit Maison(CatalogueTest& t)
         : chambre(t.hebergement(u"Chambre"_qs))
         , simple(t.hebergement(u"Simple"_qs, 100, true))
-        , semaine(t.typeTarif(u"Semaine"_qs, jour(2024, 1, 1), jour(2024, 12, 31), 7))
-    {
+        , semaine(t.typeTarif(u"Semaine"_qs, jour(2024, 1, 1), jour(2024, 12, 31), 7)) {
         t.tarif(chambre, semaine, 636.36, 63.64, 700);
     }
     int chambre;
@@ -34,8 +33,7 @@ struct Maison {
 };
 
 TLigneHebergement ligne(const QString& nom, const QString& tarif = {}, bool selectionnee = true,
-                        bool avecPrix = false)
-{
+                        bool avecPrix = false) {
     TLigneHebergement l;
     l.Nom = nom;
     l.Tarif = tarif;
@@ -45,8 +43,7 @@ TLigneHebergement ligne(const QString& nom, const QString& tarif = {}, bool sele
 }
 
 // Ten nights of "Chambre" on the package: 1000.00.
-TDonneesSejour dixNuits(double remise = 0, int typeRemise = remise::Euros)
-{
+TDonneesSejour dixNuits(double remise = 0, int typeRemise = remise::Euros) {
     TDonneesSejour s;
     s.Lignes = {ligne(u"Chambre"_qs)};
     s.TarifChoisi = u"Semaine"_qs;
@@ -59,8 +56,7 @@ TDonneesSejour dixNuits(double remise = 0, int typeRemise = remise::Euros)
 
 } // namespace
 
-TEST(TarifsPossibles, SelonLesDatesEtLaDureeDuForfait)
-{
+TEST(TarifsPossibles, SelonLesDatesEtLaDureeDuForfait) {
     CatalogueTest t;
     const int chambre = t.hebergement(u"Chambre"_qs);
     const int autre = t.hebergement(u"Autre"_qs);
@@ -83,7 +79,11 @@ TEST(TarifsPossibles, SelonLesDatesEtLaDureeDuForfait)
     };
     const Cas lesCas[] = {
         {"arrivée dans la période, 6 nuits", chambre, jour(2024, 6, 28), jour(2024, 7, 3), {u"Juin"_qs}},
-        {"dernière nuit dans la période", chambre, jour(2024, 5, 25), jour(2024, 6, 2), {u"Juin"_qs, u"semaine"_qs}},
+        {"dernière nuit dans la période",
+         chambre,
+         jour(2024, 5, 25),
+         jour(2024, 6, 2),
+         {u"Juin"_qs, u"semaine"_qs}},
         {"hors période, 3 nuits", chambre, jour(2024, 5, 1), jour(2024, 5, 3), {}},
         {"forfait de 7 nuits pour 7 nuits", chambre, jour(2024, 5, 1), jour(2024, 5, 7), {u"semaine"_qs}},
         {"forfait de 7 nuits pour 10 nuits", chambre, jour(2024, 5, 1), jour(2024, 5, 10), {u"semaine"_qs}},
@@ -97,8 +97,7 @@ TEST(TarifsPossibles, SelonLesDatesEtLaDureeDuForfait)
     EXPECT_TRUE(t.messages().isEmpty());
 }
 
-TEST(TarifsPossibles, ChoixDuTarifDansLEditeur)
-{
+TEST(TarifsPossibles, ChoixDuTarifDansLEditeur) {
     const QStringList tries = Tarification::trierTarifs({u"semaine"_qs, u"Juin"_qs, u"Week-end"_qs});
     EXPECT_EQ(tries, (QStringList{u"Juin"_qs, u"semaine"_qs, u"Week-end"_qs}));
     struct Cas {
@@ -108,12 +107,14 @@ TEST(TarifsPossibles, ChoixDuTarifDansLEditeur)
     };
     for (const Cas& cas : {Cas{tries, u"semaine"_qs, u"semaine"_qs}, Cas{tries, u"Août"_qs, QString()},
                            Cas{tries, QString(), u"Juin"_qs}, Cas{{}, QString(), QString()}})
-        EXPECT_EQ(Tarification::choisirTarif(cas.offerts, cas.actuel), cas.choisi) << cas.actuel.toStdString();
-    EXPECT_EQ(Tarification::messageAucunTarif(),
-              u"Aucun tarif n'a été trouvé pour les dates mentionnées.\n"
-              "Vérifiez dans le menu Paramétrages / Types de tarifs les dates de fin de validité des types de tarifs.\n"
-              "Vérifiez également pour chaque hébergement, qu'au moins un type de tarif lui est applicable (dans le "
-              "menu Paramétrages / Hébergements)"_qs);
+        EXPECT_EQ(Tarification::choisirTarif(cas.offerts, cas.actuel), cas.choisi)
+            << cas.actuel.toStdString();
+    EXPECT_EQ(Tarification::messageAucunTarif(), u"Aucun tarif n'a été trouvé pour les dates mentionnées.\n"
+                                                 "Vérifiez dans le menu Paramétrages / Types de tarifs les "
+                                                 "dates de fin de validité des types de tarifs.\n"
+                                                 "Vérifiez également pour chaque hébergement, qu'au moins un "
+                                                 "type de tarif lui est applicable (dans le "
+                                                 "menu Paramétrages / Hébergements)"_qs);
 
     CatalogueTest t;
     const Maison m(t);
@@ -122,12 +123,12 @@ TEST(TarifsPossibles, ChoixDuTarifDansLEditeur)
     EXPECT_EQ(t.tarification().IdentifiantTarif(u"Inconnu"_qs), -1);
 }
 
-TEST(PrixSejour, ForfaitProratiseAuCentime)
-{
+TEST(PrixSejour, ForfaitProratiseAuCentime) {
     CatalogueTest t;
     const Maison m(t);
     const int menage = t.item(typeprest::Prestation, u"Ménage"_qs);
-    t.sql("UPDATE prestation SET SansTVA = 1, Prix = 12.5, Taux1 = 0, TVA1 = 0 WHERE Identifiant = ?", {menage});
+    t.sql("UPDATE prestation SET SansTVA = 1, Prix = 12.5, Taux1 = 0, TVA1 = 0 WHERE Identifiant = ?",
+          {menage});
     Tarification& tarif = t.tarification();
     verifierMontants(tarif.PrixSejour(m.semaine, m.chambre, jour(2024, 7, 1), jour(2024, 7, 10)),
                      {909.09, 0, 90.91, 0, 1000.00, 0, 1000.00}, "7 nuits de forfait pour 10");
@@ -137,16 +138,18 @@ TEST(PrixSejour, ForfaitProratiseAuCentime)
                      {272.73, 0, 27.27, 0, 300, 0, 300}, "prix unique, 3 nuits");
     verifierMontants(tarif.PrixSejour(-1, menage, jour(2024, 7, 1), jour(2024, 7, 1)),
                      {12.5, 0, 0, 0, 12.5, 0, 12.5}, "service sans TVA");
-    verifierMontants(tarif.PrixSejour(m.semaine, m.simple, jour(2024, 7, 1), jour(2024, 7, 3)), {}, "pas de tarif");
+    verifierMontants(tarif.PrixSejour(m.semaine, m.simple, jour(2024, 7, 1), jour(2024, 7, 3)), {},
+                     "pas de tarif");
     EXPECT_TRUE(t.messages().isEmpty());
 
-    verifierMontants(tarif.PrixSejour(m.semaine, m.chambre, jour(2024, 7, 10), jour(2024, 7, 1)), {}, "dates");
-    EXPECT_EQ(t.messages(), QStringList{u"Erreur pendant la recherche du prix : La date de fin du séjour précède sa "
-                                        "date de début."_qs});
+    verifierMontants(tarif.PrixSejour(m.semaine, m.chambre, jour(2024, 7, 10), jour(2024, 7, 1)), {},
+                     "dates");
+    EXPECT_EQ(t.messages(),
+              QStringList{u"Erreur pendant la recherche du prix : La date de fin du séjour précède sa "
+                          "date de début."_qs});
 }
 
-TEST(PrixSejour, ForfaitSansNombreDeJoursCompteUneNuit)
-{
+TEST(PrixSejour, ForfaitSansNombreDeJoursCompteUneNuit) {
     CatalogueTest t;
     const Maison m(t);
     t.sql("UPDATE TypeTarif SET NbJours = 0");
@@ -154,8 +157,7 @@ TEST(PrixSejour, ForfaitSansNombreDeJoursCompteUneNuit)
                      {1272.72, 0, 127.28, 0, 1400, 0, 1400});
 }
 
-TEST(PrixParNuit, ValeursEnregistreesSurChaqueNuit)
-{
+TEST(PrixParNuit, ValeursEnregistreesSurChaqueNuit) {
     CatalogueTest t;
     const Maison m(t);
     const int forfait3 = t.typeTarif(u"Trois nuits"_qs, jour(2024, 1, 1), jour(2024, 12, 31), 3);
@@ -169,7 +171,11 @@ TEST(PrixParNuit, ValeursEnregistreesSurChaqueNuit)
     };
     const Cas lesCas[] = {
         {"100 la nuit", -1, m.simple, 3, {-1, 100, 272.73 / 3, 0, 27.27 / 3, 0, 300.0 / 3, 0}},
-        {"forfait de 3 nuits à 100", forfait3, m.chambre, 2, {forfait3, 100.0 / 3, 90.91 / 3, 0, 9.09 / 3, 0, 100.0 / 3, 0}},
+        {"forfait de 3 nuits à 100",
+         forfait3,
+         m.chambre,
+         2,
+         {forfait3, 100.0 / 3, 90.91 / 3, 0, 9.09 / 3, 0, 100.0 / 3, 0}},
         {"fermeture", forfait3, m.chambre, 0, {-1, 0, 0, 0, 0, 0, 0, 0}},
     };
     for (const Cas& cas : lesCas) {
@@ -182,27 +188,29 @@ TEST(PrixParNuit, ValeursEnregistreesSurChaqueNuit)
         EXPECT_DOUBLE_EQ(n.TTC1, cas.attendu.TTC1) << cas.libelle;
         EXPECT_EQ(n.HT2, 0) << cas.libelle;
     }
-    EXPECT_DOUBLE_EQ(t.tarification().PrixParNuit(forfait3, m.chambre, jour(2024, 7, 1), jour(2024, 7, 3), 3).PrixUnit,
-                     33.333333333333336);
+    EXPECT_DOUBLE_EQ(
+        t.tarification().PrixParNuit(forfait3, m.chambre, jour(2024, 7, 1), jour(2024, 7, 3), 3).PrixUnit,
+        33.333333333333336);
 }
 
-TEST(PrixPlanning, SommeDesNuitsEnregistrees)
-{
+TEST(PrixPlanning, SommeDesNuitsEnregistrees) {
     CatalogueTest t;
     const Maison m(t);
-    const TNuitee nuit = t.tarification().PrixParNuit(m.semaine, m.chambre, jour(2024, 7, 1), jour(2024, 7, 3), 3);
+    const TNuitee nuit =
+        t.tarification().PrixParNuit(m.semaine, m.chambre, jour(2024, 7, 1), jour(2024, 7, 3), 3);
     for (int j = 1; j <= 3; ++j)
         t.planning(m.chambre, jour(2024, 7, j), 1, 3, m.semaine, nuit);
     t.planning(m.chambre, jour(2024, 7, 4), 2, 3, m.semaine, nuit); // another stay
     t.planning(m.simple, jour(2024, 7, 2), 1, 3, -1, nuit);
-    const TMontantsTVA somme = t.tarification().PrixPlanning(m.semaine, m.chambre, jour(2024, 7, 1), jour(2024, 7, 3));
-    const TMontantsTVA prix = t.tarification().PrixSejour(m.semaine, m.chambre, jour(2024, 7, 1), jour(2024, 7, 3));
+    const TMontantsTVA somme =
+        t.tarification().PrixPlanning(m.semaine, m.chambre, jour(2024, 7, 1), jour(2024, 7, 3));
+    const TMontantsTVA prix =
+        t.tarification().PrixSejour(m.semaine, m.chambre, jour(2024, 7, 1), jour(2024, 7, 3));
     verifierMontants(somme, {prix.HT1, prix.HT2, prix.TVA1, prix.TVA2, prix.TTC1, prix.TTC2, prix.Total});
     verifierMontants(t.tarification().PrixPlanning(-1, m.chambre, jour(2024, 7, 1), jour(2024, 7, 3)), {});
 }
 
-TEST(CalculerTotalSejour, RemiseDeDixPourCentRepartieAuCentime)
-{
+TEST(CalculerTotalSejour, RemiseDeDixPourCentRepartieAuCentime) {
     CatalogueTest t;
     const Maison m(t);
     const TTotalSejour total = t.tarification().CalculerTotalSejour(dixNuits(10, remise::Pourcentage));
@@ -223,8 +231,7 @@ TEST(CalculerTotalSejour, RemiseDeDixPourCentRepartieAuCentime)
     EXPECT_TRUE(t.messages().isEmpty());
 }
 
-TEST(CalculerTotalSejour, RemisesQuiPrennentToutOuPlus)
-{
+TEST(CalculerTotalSejour, RemisesQuiPrennentToutOuPlus) {
     struct Cas {
         const char* libelle;
         double valeur;
@@ -234,11 +241,17 @@ TEST(CalculerTotalSejour, RemisesQuiPrennentToutOuPlus)
     };
     const Cas lesCas[] = {
         // As the amounts say: the total goes below zero, and so do the parts.
-        {"1500 € sur 1000", 1500, remise::Euros, {-454.55, 0, -45.45, 0, -500, 0, -500},
+        {"1500 € sur 1000",
+         1500,
+         remise::Euros,
+         {-454.55, 0, -45.45, 0, -500, 0, -500},
          {1363.65, 0, 136.35, 0, 1500, 0, 1500}},
         {"1000 € sur 1000", 1000, remise::Euros, {0, 0, 0, 0, 0, 0, 0}, {909.09, 0, 90.91, 0, 1000, 0, 1000}},
         {"100 %", 100, remise::Pourcentage, {0, 0, 0, 0, 0, 0, 0}, {909.09, 0, 90.91, 0, 1000, 0, 1000}},
-        {"150 % compte pour 100 %", 150, remise::Pourcentage, {0, 0, 0, 0, 0, 0, 0},
+        {"150 % compte pour 100 %",
+         150,
+         remise::Pourcentage,
+         {0, 0, 0, 0, 0, 0, 0},
          {909.09, 0, 90.91, 0, 1000, 0, 1000}},
     };
     for (const Cas& cas : lesCas) {
@@ -246,7 +259,8 @@ TEST(CalculerTotalSejour, RemisesQuiPrennentToutOuPlus)
         const Maison m(t);
         const TTotalSejour total = t.tarification().CalculerTotalSejour(dixNuits(cas.valeur, cas.type));
         verifierMontants(total.Montants, cas.montants, cas.libelle);
-        const TMontantsTVA d = Tarification::RepartirRemise(total.Montants, total.AvantRemise, cas.valeur, cas.type);
+        const TMontantsTVA d =
+            Tarification::RepartirRemise(total.Montants, total.AvantRemise, cas.valeur, cas.type);
         verifierMontants(d, cas.remise, cas.libelle);
         for (double partie : {d.HT1, d.HT2, d.TVA1, d.TVA2, d.TTC1, d.TTC2})
             EXPECT_GE(partie, 0) << cas.libelle;
@@ -255,15 +269,15 @@ TEST(CalculerTotalSejour, RemisesQuiPrennentToutOuPlus)
     }
 }
 
-TEST(CalculerTotalSejour, LignesServicesRepasEtSoldes)
-{
+TEST(CalculerTotalSejour, LignesServicesRepasEtSoldes) {
     CatalogueTest t;
     const Maison m(t);
     TDonneesSejour s = dixNuits();
     s.DateFin = jour(2024, 7, 3); // 3 nights: Chambre has no 3-night tariff, Simple costs 300
     s.TarifChoisi = u"Tarif simple"_qs;
     s.Lignes = {ligne(u"Simple"_qs), ligne(u"Chambre"_qs, u"Semaine"_qs, false, true),
-                ligne(u"Chambre"_qs, u"Semaine"_qs, false, false), ligne(u"Chambre"_qs, QString(), false, true)};
+                ligne(u"Chambre"_qs, u"Semaine"_qs, false, false),
+                ligne(u"Chambre"_qs, QString(), false, true)};
     s.Prestations = TMontantsTVA{10, 0, 1, 0, 11, 0, 11};
     s.Repas = TMontantsTVA{20, 0, 2, 0, 22, 0, 22};
     s.AvecAcompte = true;
@@ -286,11 +300,11 @@ TEST(CalculerTotalSejour, LignesServicesRepasEtSoldes)
     EXPECT_DOUBLE_EQ(sansTarif.Montants.Total, 33);
 }
 
-TEST(CalculerTotalSejour, ReservationBloqueeAuPrixEnregistre)
-{
+TEST(CalculerTotalSejour, ReservationBloqueeAuPrixEnregistre) {
     CatalogueTest t;
     const Maison m(t);
-    const TNuitee nuit = t.tarification().PrixParNuit(m.semaine, m.chambre, jour(2024, 7, 1), jour(2024, 7, 10), 3);
+    const TNuitee nuit =
+        t.tarification().PrixParNuit(m.semaine, m.chambre, jour(2024, 7, 1), jour(2024, 7, 10), 3);
     for (int j = 1; j <= 10; ++j)
         t.planning(m.chambre, jour(2024, 7, j), 1, 3, m.semaine, nuit);
     t.sql("UPDATE Tarifs SET HT1 = 0, TVA1 = 0, TTC1 = 0, Prix = 0"); // changed since
@@ -301,8 +315,7 @@ TEST(CalculerTotalSejour, ReservationBloqueeAuPrixEnregistre)
     EXPECT_EQ(t.tarification().CalculerTotalSejour(s).Montants.Total, 0);
 }
 
-TEST(CalculerTotalSejour, Commissions)
-{
+TEST(CalculerTotalSejour, Commissions) {
     struct Cas {
         const char* libelle;
         int mode; // -1: no type chosen
@@ -344,8 +357,7 @@ TEST(CalculerTotalSejour, Commissions)
     }
 }
 
-TEST(TypeCommission, ParNom)
-{
+TEST(TypeCommission, ParNom) {
     CatalogueTest t;
     t.typeCom(u"Agence"_qs, 3, 12.5);
     t.sql("INSERT INTO TypeCom (Identifiant, Nom) VALUES (9, 'Vide')");
@@ -353,15 +365,15 @@ TEST(TypeCommission, ParNom)
     EXPECT_EQ(t.tarification().TypeCommission(u"Vide"_qs), (TCommission{0, 0}));
     EXPECT_TRUE(t.messages().isEmpty());
     EXPECT_EQ(t.tarification().TypeCommission(u"Inconnu"_qs), (TCommission{-1, 0}));
-    EXPECT_EQ(t.messages(), QStringList{u"Le type de commission Inconnu n'a pas été trouvé dans la table."_qs});
+    EXPECT_EQ(t.messages(),
+              QStringList{u"Le type de commission Inconnu n'a pas été trouvé dans la table."_qs});
     t.env.dialogues.vider();
     t.sql("DROP TABLE TypeCom");
     EXPECT_EQ(t.tarification().TypeCommission(QString()), (TCommission{-1, 0})) << "the table is not read";
     EXPECT_TRUE(t.messages().isEmpty());
 }
 
-TEST(CalculerAcompte, SelonLesOptions)
-{
+TEST(CalculerAcompte, SelonLesOptions) {
     struct Cas {
         const char* libelle;
         bool avec;
@@ -390,8 +402,7 @@ TEST(CalculerAcompte, SelonLesOptions)
     }
 }
 
-TEST(CalculerAcompte, MontantFixeSaisiConserveDansLeTotal)
-{
+TEST(CalculerAcompte, MontantFixeSaisiConserveDansLeTotal) {
     CatalogueTest t;
     const Maison m(t);
     t.options({{"ModeArrhes", 1}, {"ArrhesDefaut", 80}});
@@ -404,8 +415,7 @@ TEST(CalculerAcompte, MontantFixeSaisiConserveDansLeTotal)
     EXPECT_DOUBLE_EQ(t.tarification().CalculerTotalSejour(s).Acompte, 250) << "a percentage is recomputed";
 }
 
-TEST(AcompteParDefaut, OptionAvecAcompte)
-{
+TEST(AcompteParDefaut, OptionAvecAcompte) {
     CatalogueTest t;
     EXPECT_TRUE(t.tarification().AcompteParDefaut());
     t.options({{"AvecAcompte", 0}});

@@ -5,8 +5,7 @@
 using namespace velorin;
 using namespace velorin::test;
 
-TEST(CreerTypeTarif, ValeursInitialesPuisEnregistrement)
-{
+TEST(CreerTypeTarif, ValeursInitialesPuisEnregistrement) {
     CatalogueTest t;
     QSqlRecord ligne = t.tarification().CreerTypeTarif();
     ASSERT_FALSE(ligne.isEmpty());
@@ -20,8 +19,9 @@ TEST(CreerTypeTarif, ValeursInitialesPuisEnregistrement)
     ligne.setValue("Per_Deb", QDate(2024, 7, 1));
     ligne.setValue("Per_Fin", QDate(2024, 8, 31));
     ASSERT_TRUE(t.tarification().EnregistrerTypeTarif(ligne)) << t.messages().join('\n').toStdString();
-    EXPECT_EQ(t.lignes("SELECT Identifiant, Nom, NbJours, Per_Deb, Per_Fin FROM TypeTarif"),
-              (QList<QVariantList>{{ligne.value("Identifiant"), "Haute saison", 1, "2024-07-01", "2024-08-31"}}));
+    EXPECT_EQ(
+        t.lignes("SELECT Identifiant, Nom, NbJours, Per_Deb, Per_Fin FROM TypeTarif"),
+        (QList<QVariantList>{{ligne.value("Identifiant"), "Haute saison", 1, "2024-07-01", "2024-08-31"}}));
 
     QSqlRecord modifie = t.tarification().ModifierTypeTarif(ligne.value("Identifiant").toInt());
     modifie.setValue("NbJours", 7);
@@ -32,8 +32,7 @@ TEST(CreerTypeTarif, ValeursInitialesPuisEnregistrement)
     EXPECT_EQ(t.messages(), QStringList{u"Mise à jour impossible, le type de tarif n'a pas été trouvé."_qs});
 }
 
-TEST(TypeTarifBeforePost, Refus)
-{
+TEST(TypeTarifBeforePost, Refus) {
     struct Cas {
         const char* libelle;
         QString nom;
@@ -48,7 +47,8 @@ TEST(TypeTarifBeforePost, Refus)
         {"nom du prix unique", u"Tarif simple"_qs, 1,
          u"Le nom « Tarif simple » est réservé au prix unique des hébergements."_qs},
         {"aucun jour", u"Week-end"_qs, 0, u"Le tarif doit s'appliquer à au moins un jour."_qs},
-        {"nombre de jours vide", u"Week-end"_qs, QVariant(), u"Le tarif doit s'appliquer à au moins un jour."_qs},
+        {"nombre de jours vide", u"Week-end"_qs, QVariant(),
+         u"Le tarif doit s'appliquer à au moins un jour."_qs},
         {"accepté", u"Week-end"_qs, 2, QString()},
     };
     for (const Cas& cas : lesCas) {
@@ -62,12 +62,12 @@ TEST(TypeTarifBeforePost, Refus)
         const QStringList attendus =
             cas.message.isEmpty() ? QStringList() : QStringList{cas.message, cas.message};
         EXPECT_EQ(t.messages(), attendus) << cas.libelle;
-        EXPECT_EQ(t.valeur("SELECT COUNT(*) FROM TypeTarif").toInt(), cas.message.isEmpty() ? 2 : 1) << cas.libelle;
+        EXPECT_EQ(t.valeur("SELECT COUNT(*) FROM TypeTarif").toInt(), cas.message.isEmpty() ? 2 : 1)
+            << cas.libelle;
     }
 }
 
-TEST(CompleterTarifs, UneLigneParTypeAuxTauxActuels)
-{
+TEST(CompleterTarifs, UneLigneParTypeAuxTauxActuels) {
     CatalogueTest t;
     const int chambre = t.hebergement(u"Chambre"_qs);
     const int saison = t.typeTarif(u"Saison"_qs, jour(2024, 1, 1), jour(2024, 12, 31));
@@ -94,8 +94,7 @@ TEST(CompleterTarifs, UneLigneParTypeAuxTauxActuels)
     EXPECT_EQ(grille[1].value("Libelle").toString(), u"Semaine"_qs);
 }
 
-TEST(EnregistrerTarif, PrixSuitLesMontants)
-{
+TEST(EnregistrerTarif, PrixSuitLesMontants) {
     CatalogueTest t;
     const int chambre = t.hebergement(u"Chambre"_qs);
     const int saison = t.typeTarif(u"Saison"_qs, jour(2024, 1, 1), jour(2024, 12, 31));
@@ -111,8 +110,7 @@ TEST(EnregistrerTarif, PrixSuitLesMontants)
               (QList<QVariantList>{{saison, 0, 62.0, 45.45, 4.55, 50.0, 10.0, 2.0, 12.0}}));
 }
 
-TEST(CopierTarifs, LaDestinationRecoitExactementLesTarifsDeLaSource)
-{
+TEST(CopierTarifs, LaDestinationRecoitExactementLesTarifsDeLaSource) {
     CatalogueTest t;
     const int source = t.hebergement(u"Source"_qs);
     const int destination = t.hebergement(u"Destination"_qs);
@@ -153,19 +151,18 @@ TEST(CopierTarifs, LaDestinationRecoitExactementLesTarifsDeLaSource)
     EXPECT_EQ(progression.traitements, 6);
 }
 
-TEST(CopierTarifs, SansSourceRienNeChange)
-{
+TEST(CopierTarifs, SansSourceRienNeChange) {
     CatalogueTest t;
     const int destination = t.hebergement(u"Destination"_qs);
     t.tarif(destination, t.typeTarif(u"Saison"_qs, jour(2024, 1, 1), jour(2024, 12, 31)), 45.45, 4.55, 50);
     EXPECT_FALSE(t.tarification().CopierTarifs({TSelHeb{destination, u"Destination"_qs, false, true}}));
-    EXPECT_EQ(t.messages(),
-              QStringList{u"Erreur pendant la copie des tarifs : Aucun hébergement source n'est sélectionné."_qs});
+    EXPECT_EQ(
+        t.messages(),
+        QStringList{u"Erreur pendant la copie des tarifs : Aucun hébergement source n'est sélectionné."_qs});
     EXPECT_EQ(t.valeur("SELECT COUNT(*) FROM Tarifs").toInt(), 1);
 }
 
-TEST(SupprimerTypeTarif, AvecSesTarifs)
-{
+TEST(SupprimerTypeTarif, AvecSesTarifs) {
     CatalogueTest t;
     const int chambre = t.hebergement(u"Chambre"_qs);
     const int saison = t.typeTarif(u"Saison"_qs, jour(2024, 1, 1), jour(2024, 12, 31));
@@ -179,8 +176,7 @@ TEST(SupprimerTypeTarif, AvecSesTarifs)
     EXPECT_EQ(t.lignes("SELECT IdTarif FROM Planning"), (QList<QVariantList>{{saison}}));
 }
 
-TEST(TarifAvecRepas, ParNomSansEgardALaCasse)
-{
+TEST(TarifAvecRepas, ParNomSansEgardALaCasse) {
     CatalogueTest t;
     t.typeTarif(u"Demi-pension"_qs, jour(2024, 1, 1), jour(2024, 12, 31), 1, true);
     t.typeTarif(u"Nuitée"_qs, jour(2024, 1, 1), jour(2024, 12, 31), 1, false);
@@ -188,14 +184,13 @@ TEST(TarifAvecRepas, ParNomSansEgardALaCasse)
         QString nom;
         bool attendu;
     };
-    for (const Cas& cas : {Cas{u"Demi-pension"_qs, true}, Cas{u"DEMI-PENSION"_qs, true}, Cas{u"NUITÉE"_qs, false},
-                           Cas{u"Inconnu"_qs, false}, Cas{QString(), false}})
+    for (const Cas& cas : {Cas{u"Demi-pension"_qs, true}, Cas{u"DEMI-PENSION"_qs, true},
+                           Cas{u"NUITÉE"_qs, false}, Cas{u"Inconnu"_qs, false}, Cas{QString(), false}})
         EXPECT_EQ(t.tarification().TarifAvecRepas(cas.nom), cas.attendu) << cas.nom.toStdString();
     EXPECT_TRUE(t.messages().isEmpty());
 }
 
-TEST(ListerTypesTarifs, MasquerLesObsoletes)
-{
+TEST(ListerTypesTarifs, MasquerLesObsoletes) {
     CatalogueTest t;
     t.env.horloge.reglerJour(QDate(2024, 6, 15));
     t.typeTarif(u"Hier"_qs, jour(2024, 1, 1), jour(2024, 6, 14));
@@ -210,4 +205,50 @@ TEST(ListerTypesTarifs, MasquerLesObsoletes)
     EXPECT_EQ(noms(t.tarification().ListerTypesTarifs(true)), (QStringList{u"Aujourd'hui"_qs, u"Été"_qs}));
     EXPECT_EQ(noms(t.tarification().ListerTypesTarifs(false)),
               (QStringList{u"Aujourd'hui"_qs, u"Hier"_qs, u"Été"_qs}));
+}
+
+TEST(EcrituresGroupees, UnEchecEnCoursDeRouteLaisseToutEnPlace) {
+    struct Cas {
+        const char* libelle;
+        const char* declencheur; // makes the last statement of the operation fail
+        std::function<bool(CatalogueTest&, int chambre, int destination, int type)> operation;
+    };
+    const Cas lesCas[] = {
+        {"copie vers deux destinations, la seconde échoue",
+         "CREATE TRIGGER echec BEFORE INSERT ON Tarifs WHEN NEW.IdPrest = 3 BEGIN SELECT RAISE(ABORT, "
+         "'disque plein'); "
+         "END",
+         [](CatalogueTest& t, int chambre, int destination, int) {
+             return t.tarification().CopierTarifs({TSelHeb{chambre, {}, true, false},
+                                                   TSelHeb{destination, {}, false, true},
+                                                   TSelHeb{3, {}, false, true}});
+         }},
+        {"suppression d'un hébergement",
+         "CREATE TRIGGER echec BEFORE DELETE ON prestation BEGIN SELECT RAISE(ABORT, 'disque plein'); END",
+         [](CatalogueTest& t, int chambre, int, int) { return t.catalogue().SupprimerPrestation(chambre); }},
+        {"suppression d'un type de tarif",
+         "CREATE TRIGGER echec BEFORE DELETE ON Tarifs BEGIN SELECT RAISE(ABORT, 'disque plein'); END",
+         [](CatalogueTest& t, int, int, int type) { return t.tarification().SupprimerTypeTarif(type); }},
+    };
+    for (const Cas& cas : lesCas) {
+        CatalogueTest t;
+        const int chambre = t.hebergement(u"Chambre"_qs);
+        const int destination = t.hebergement(u"Destination"_qs);
+        ASSERT_EQ(t.hebergement(u"Troisième"_qs), 3);
+        const int type = t.typeTarif(u"Saison"_qs, jour(2024, 1, 1), jour(2024, 12, 31));
+        t.typeTarif(u"Nouveau"_qs, jour(2024, 1, 1), jour(2024, 12, 31));
+        t.tarif(chambre, type, 90.91, 9.09, 100);
+        t.tarif(destination, type, 45.45, 4.55, 50);
+        t.planning(chambre, jour(2024, 6, 1), 9, 0);
+        const QString etat = u"SELECT (SELECT COUNT(*) FROM prestation), (SELECT COUNT(*) FROM TypeTarif), "
+                             "(SELECT group_concat(IdPrest || ':' || IdTarif || ':' || Prix) FROM Tarifs), "
+                             "(SELECT COUNT(*) FROM Planning)"_qs;
+        const QList<QVariantList> avant = t.lignes(etat);
+        t.sql(QString::fromUtf8(cas.declencheur));
+        EXPECT_FALSE(cas.operation(t, chambre, destination, type)) << cas.libelle;
+        ASSERT_EQ(t.messages().size(), 1) << cas.libelle;
+        EXPECT_TRUE(t.messages().first().endsWith(u" : disque plein"_qs))
+            << t.messages().first().toStdString();
+        EXPECT_EQ(t.lignes(etat), avant) << cas.libelle;
+    }
 }
