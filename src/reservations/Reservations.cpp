@@ -127,7 +127,7 @@ TReservation Reservations::ChargerReservation(int identifiant)
             {identifiant});
         if (!ligne.next()) {
             r.IdReg = -1;
-            r.AvecAcompte = AcompteParDefaut();
+            r.AvecAcompte = dm_.tarification().AcompteParDefaut();
             return r;
         }
         const auto heure = [&](int i) {
@@ -488,25 +488,6 @@ void Reservations::VerifierDisponibilite(
 
 // ---------------------------------------------------------------------------------------------
 // Deposit, description, reassignment
-
-bool Reservations::AcompteParDefaut()
-{
-    return dm_.options().lire().AvecAcompte;
-}
-
-double Reservations::CalculerAcompte(bool avecAcompte, double total)
-{
-    if (!avecAcompte) return 0;
-    const Options options = dm_.options().lire();
-    if (dm_.options().memoire().montantFixeParDefaut) return options.ArrhesDefaut;
-    const double acompte = options.PourcentAcompte * total / 100;
-    switch (options.ArrondiAcompte) {
-    case 0: return round2(acompte);
-    case 1: return std::trunc(acompte);
-    case 2: return arrondir(acompte, 0);
-    default: return acompte;
-    }
-}
 
 QString Reservations::LibelleReservation(int identifiant)
 {

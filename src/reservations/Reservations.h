@@ -117,11 +117,6 @@ public:
     void VerifierDisponibilite(
         int idPrest, int idContact, QString& messages, const QDate& dateFin, const QDate& dateDeb, int nouvelEtat);
 
-    // The deposit of a total, by the options' deposit rules; 0 without a deposit.
-    double CalculerAcompte(bool avecAcompte, double total);
-    // Whether new reservations ask for a deposit (options record).
-    bool AcompteParDefaut();
-
     // "du <DateDeb> au <DateFin> - <Prenom> <Nom>"; empty when the reservation or its guest is missing.
     QString LibelleReservation(int identifiant);
     // Gives the reservation to another contact (the planning's reassignment).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/Catalogue.h"
+#include "catalogue/Tarification.h"
 #include "reservations/Contacts.h"
 #include "reservations/LignesSejour.h"
 #include "reservations/Reservations.h"
@@ -28,6 +30,10 @@ public:
     AccesDonnees& acces() { return acces_; }
     // The options record and its in-memory copy.
     GestionOptions& options() { return options_; }
+    // Accommodations, services and meals, and the shared deletion check.
+    Catalogue& catalogue() { return catalogue_; }
+    // Tariff types, tariffs, the price of a stay and its deposit.
+    Tarification& tarification() { return tarification_; }
     // Guests, the guest house's own record, organisations and suppliers.
     Contacts& contacts() { return contacts_; }
     // Reservations and their planning days.
@@ -49,6 +55,8 @@ private:
     DMCommun& commun_;
     AccesDonnees acces_;
     GestionOptions options_;
+    Catalogue catalogue_;
+    Tarification tarification_;
     Contacts contacts_;
     Reservations reservations_;
     LignesSejour lignesSejour_;

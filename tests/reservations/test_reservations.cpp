@@ -489,7 +489,7 @@ TEST_F(ReservationsTest, CalculDeLAcompte)
         options.ArrhesDefaut = 80;
         velorin.options().enregistrer(options);
         velorin.options().ChargerOptions();
-        EXPECT_EQ(reservations().CalculerAcompte(cas.avecAcompte, 155), cas.attendu)
+        EXPECT_EQ(velorin.tarification().CalculerAcompte(cas.avecAcompte, 155), cas.attendu)
             << cas.avecAcompte << " " << cas.modeArrhes << " " << cas.arrondi;
     }
     Options options = velorin.options().lire();
@@ -498,7 +498,7 @@ TEST_F(ReservationsTest, CalculDeLAcompte)
     options.PourcentAcompte = 50;
     velorin.options().enregistrer(options);
     velorin.options().ChargerOptions();
-    EXPECT_EQ(reservations().CalculerAcompte(true, 95), 48) << "47.5 goes to the even euro";
+    EXPECT_EQ(velorin.tarification().CalculerAcompte(true, 95), 48) << "47.5 goes to the even euro";
 }
 
 TEST_F(ReservationsTest, LibelleReaffectationEtPosition)
