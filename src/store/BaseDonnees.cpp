@@ -37,7 +37,7 @@ void BaseDonnees::ouvrir(const QString& fichier)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nomConnexion_);
         db.setDatabaseName(fichier);
         // Another workstation may hold the write lock for a moment: wait for it.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=30000"));
         if (!db.open()) {
             const QString texte = texteSql(db.lastError());
             db = QSqlDatabase();

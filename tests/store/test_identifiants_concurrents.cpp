@@ -19,7 +19,7 @@ namespace {
 // Names the data folder (holding Velorin.db) a child process appends to.
 const char* const variableDossier = "VELORIN_TEST_DOSSIER_CONCURRENT";
 constexpr int nombrePostes = 4;
-constexpr int lignesParPoste = 150;
+constexpr int lignesParPoste = 100;
 } // namespace
 
 // One workstation: appends rows to Journal, each with a new identifier. Runs only as the
