@@ -272,6 +272,8 @@ TfrmPrincipale::TfrmPrincipale(const ContexteEcrans& contexte, QWidget* parent)
 TfrmPrincipale::~TfrmPrincipale()
 {
     registre_.surInscription = nullptr;
+    // The screens still open go before the context they were given.
+    delete takeCentralWidget();
 }
 
 QString TfrmPrincipale::titreFenetre()
