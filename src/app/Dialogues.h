@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,13 @@ public:
                                           const QString& filtre) = 0;
     virtual QString choisirFichierAEnregistrer(const QString& titre, const QString& depart,
                                                const QString& filtre) = 0;
+    // Colour chooser among all 24-bit colours, opened at depart; an invalid colour when the
+    // user cancelled. Dialogs without a colour chooser answer "cancelled".
+    virtual QColor choisirCouleur(const QColor& depart)
+    {
+        Q_UNUSED(depart);
+        return {};
+    }
 };
 
 } // namespace velorin

@@ -1,6 +1,7 @@
 #include "ui/DialoguesQt.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -63,6 +64,11 @@ QString DialoguesQt::choisirFichierAOuvrir(const QString& titre, const QString& 
 QString DialoguesQt::choisirFichierAEnregistrer(const QString& titre, const QString& depart, const QString& filtre)
 {
     return QFileDialog::getSaveFileName(parent(), titre, depart, filtre, nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+QColor DialoguesQt::choisirCouleur(const QColor& depart)
+{
+    return QColorDialog::getColor(depart, parent(), QStringLiteral("Couleur"));
 }
 
 } // namespace velorin

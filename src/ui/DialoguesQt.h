@@ -17,6 +17,7 @@ public:
     QString choisirDossier(const QString& invite, const QString& depart) override;
     QString choisirFichierAOuvrir(const QString& titre, const QString& depart, const QString& filtre) override;
     QString choisirFichierAEnregistrer(const QString& titre, const QString& depart, const QString& filtre) override;
+    QColor choisirCouleur(const QColor& depart) override;
 
 private:
     static QWidget* parent();

@@ -82,8 +82,10 @@ QMdiSubWindow* T_FrmPI::afficherEnfant()
     const QSize conception = size();
     QMdiSubWindow* sous = zone->addSubWindow(this);
     sous->setAttribute(Qt::WA_DeleteOnClose);
-    // The frame around the screen keeps the size the screen was designed with.
-    sous->resize(conception + (sous->size() - size()));
+    // The frame around the screen keeps the size the screen was designed with. The frame's
+    // title and borders are the child window's margins (its own size is not laid out yet).
+    const QMargins marges = sous->contentsMargins();
+    sous->resize(conception + QSize(marges.left() + marges.right(), marges.top() + marges.bottom()));
     show();
     return sous;
 }

@@ -43,6 +43,12 @@ QString DialoguesScriptes::choisirFichierAEnregistrer(const QString& titre, cons
     return choix.isEmpty() ? QString() : choix.dequeue();
 }
 
+QColor DialoguesScriptes::choisirCouleur(const QColor& depart)
+{
+    noter(Genre::Couleur, depart.name());
+    return couleurs.isEmpty() ? QColor() : couleurs.dequeue();
+}
+
 QStringList DialoguesScriptes::textes() const
 {
     QStringList resultat;

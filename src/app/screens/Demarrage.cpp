@@ -7,6 +7,7 @@
 #include "app/Version.h"
 #include "app/screens/ApplicationVelorin.h"
 #include "app/screens/SplashScreen.h"
+#include "app/screens/TfrmPrincipale.h"
 #include "maintenance/SauvegardeAuto.h"
 #include "store/DMCommun.h"
 #include "store/DMVelorin.h"
@@ -27,12 +28,8 @@ Demarrage::Demarrage(Services services, QString dossierProgramme)
     : services_(services)
     , dossierProgramme_(std::move(dossierProgramme))
 {
-    creerFenetrePrincipale = [](DMCommun&, DMVelorin&) {
-        auto fenetre = std::make_unique<QMainWindow>();
-        fenetre->setObjectName(QStringLiteral("TfrmPrincipale"));
-        fenetre->setWindowTitle(titreApplication() + QStringLiteral(" - ") + texteVersionProgramme());
-        fenetre->resize(1100, 720);
-        return fenetre;
+    creerFenetrePrincipale = [this](DMCommun& commun, DMVelorin& velorin) -> std::unique_ptr<QMainWindow> {
+        return std::make_unique<TfrmPrincipale>(ContexteEcrans(commun, velorin, services_));
     };
     boucleEvenements = [] { return QApplication::exec(); };
 }
@@ -153,7 +150,8 @@ void Demarrage::sauvegardeAuDemarrage()
 void Demarrage::ouvrirPlanning()
 {
     if (!commun_->base().estOuverte() || !velorin_->options().LireOuvrirPlanning()) return;
-    // Opening the planning screen as its menu entry does joins with the planning.
+    if (auto* principale = qobject_cast<TfrmPrincipale*>(fenetre_.get()))
+        principale->ouvrirEntree(EntreeMenu::Planning);
 }
 
 void Demarrage::sauvegardeALaFermeture()
