@@ -115,15 +115,69 @@ void DonneesPlanning::chargerJours(const QDate& debut, QList<TMoisChambre*> cham
         }
     }
 
-    // The planning rows of the window with their reservation and guest. A row whose
-    // reservation no longer exists drops out of the join and the day shows free.
-    const int milieu = options().MilieuSej;
+    // The reservations holding a day of the window, each read once with its guest (the
+    // subquery is answered from the Jour;IdReservation index alone).
+    const QString reservationsDeLaFenetre =
+        QStringLiteral("SELECT P.IdReservation FROM Planning P WHERE P.Jour >= ? AND P.Jour <= ?") + filtre;
+    struct Tenue {
+        QString nomHote;
+        bool contratRecu = true;
+        int nbPers = 0;
+        bool solde = false;
+        bool contratNonEnvoye = false;
+        int idReg = 0;
+        QDate milieu; // the middle night, when it is marked
+        int couleur = -1;
+    };
+    QHash<int, Tenue> tenues;
+    const int milieuSej = options().MilieuSej;
+    {
+        QSqlQuery requete = base().executer(
+            QStringLiteral("SELECT R.Identifiant, R.DateRecContrat, R.NbPers, R.PrixTotal, R.DejaPaye, R.DateEnvContrat, "
+                           "R.IdReg, R.DateDeb, R.DateFin, C.Nom, C.Prenom "
+                           "FROM Reservation R LEFT JOIN Contact C ON C.Identifiant = R.IdContact "
+                           "WHERE R.Identifiant IN (") +
+                reservationsDeLaFenetre + QStringLiteral(")"),
+            valeurs);
+        while (requete.next()) {
+            Tenue t;
+            const QString nom = requete.value(9).toString();
+            t.nomHote = nom.trimmed().isEmpty() ? requete.value(10).toString() : nom;
+            t.contratRecu = lecture::renseignee(requete.value(1));
+            t.nbPers = requete.value(2).toInt();
+            t.solde = requete.value(4).toDouble() == requete.value(3).toDouble();
+            t.contratNonEnvoye = !lecture::renseignee(requete.value(5));
+            t.idReg = requete.value(6).toInt();
+            // The middle night of a stay longer than MilieuSej nights.
+            const QDate arrivee = lecture::date(requete.value(7));
+            const QDate dernier = lecture::date(requete.value(8));
+            if (milieuSej >= 2 && arrivee.isValid() && dernier.isValid()) {
+                const qint64 n = arrivee.daysTo(dernier);
+                if (n + 1 > milieuSej) t.milieu = arrivee.addDays(n / 2);
+            }
+            tenues.insert(requete.value(0).toInt(), t);
+        }
+    }
+
+    // Coloured services of those stays: taken by descending NumOrdre, so the service that
+    // comes first in the catalogue wins.
+    {
+        QVariantList valeursCouleurs{dialecte::valeurBooleen(true)};
+        valeursCouleurs << valeurs;
+        QSqlQuery requete = base().executer(
+            QStringLiteral("SELECT C.IdReservation, S.Couleur FROM PrestCompl C CROSS JOIN prestation S "
+                           "WHERE S.Identifiant = C.IdPrest AND S.AffCouleur = ? AND C.IdReservation IN (") +
+                reservationsDeLaFenetre + QStringLiteral(") ORDER BY S.NumOrdre DESC"),
+            valeursCouleurs);
+        while (requete.next()) {
+            const auto tenue = tenues.find(requete.value(0).toInt());
+            if (tenue != tenues.end()) tenue->couleur = requete.isNull(1) ? -1 : requete.value(1).toInt();
+        }
+    }
+
+    // The planning rows. A row whose reservation no longer exists leaves its day free.
     QSqlQuery requete = base().executer(
-        QStringLiteral("SELECT P.IdPrest, P.Jour, P.Etat, P.IdReservation, R.DateRecContrat, R.NbPers, "
-                       "R.PrixTotal, R.DejaPaye, R.DateEnvContrat, R.IdReg, R.DateDeb, R.DateFin, C.Nom, C.Prenom "
-                       "FROM Planning P "
-                       "INNER JOIN Reservation R ON R.Identifiant = P.IdReservation "
-                       "LEFT JOIN Contact C ON C.Identifiant = R.IdContact "
+        QStringLiteral("SELECT P.IdPrest, P.Jour, P.Etat, P.IdReservation FROM Planning P "
                        "WHERE P.Jour >= ? AND P.Jour <= ?") +
             filtre,
         valeurs);
@@ -132,48 +186,23 @@ void DonneesPlanning::chargerJours(const QDate& debut, QList<TMoisChambre*> cham
         if (!plan) continue;
         const int i = static_cast<int>(debut.daysTo(lecture::date(requete.value(1))));
         if (i < 0 || i >= joursPlanning) continue;
+        const int idReservation = requete.value(3).toInt();
+        const auto tenue = tenues.constFind(idReservation);
+        if (tenue == tenues.cend()) continue;
         TJourPlan& jour = (*plan)[i];
         jour.Etat = requete.value(2).toInt();
-        jour.IdReservation = requete.value(3).toInt();
+        jour.IdReservation = idReservation;
         if (occupe(jour.Etat)) {
-            const QString nom = requete.value(12).toString();
-            jour.NomHote = nom.trimmed().isEmpty() ? requete.value(13).toString() : nom;
-            jour.ContratRecu = lecture::renseignee(requete.value(4));
-            jour.NbPers = requete.value(5).toInt();
-            jour.Solde = requete.value(7).toDouble() == requete.value(6).toDouble();
-            jour.ContratNonEnvoye = !lecture::renseignee(requete.value(8));
-            jour.IdReg = requete.value(9).toInt();
-            // The middle night of a stay longer than MilieuSej nights.
-            const QDate arrivee = lecture::date(requete.value(10));
-            const QDate dernier = lecture::date(requete.value(11));
-            if (milieu >= 2 && arrivee.isValid() && dernier.isValid()) {
-                const qint64 n = arrivee.daysTo(dernier);
-                jour.MilieuSejour = n + 1 > milieu && jour.Jour == arrivee.addDays(n / 2);
-            }
+            jour.NomHote = tenue->nomHote;
+            jour.ContratRecu = tenue->contratRecu;
+            jour.NbPers = tenue->nbPers;
+            jour.Solde = tenue->solde;
+            jour.ContratNonEnvoye = tenue->contratNonEnvoye;
+            jour.IdReg = tenue->idReg;
+            jour.MilieuSejour = tenue->milieu == jour.Jour;
         }
-        if (avecRepas && repas.contains(cle(jour.IdReservation, i))) jour.TypeJour = typesJour::AvecRepas;
-    }
-
-    // Coloured services of the stays: applied by descending NumOrdre, so the service that
-    // comes first in the catalogue wins.
-    QVariantList valeursCouleurs{deb, fn, dialecte::valeurBooleen(true)};
-    if (seule) valeursCouleurs.append(*seule);
-    QSqlQuery couleurs = base().executer(
-        QStringLiteral("SELECT P.IdPrest, P.Jour, S.Couleur "
-                       "FROM Planning P "
-                       "CROSS JOIN PrestCompl C "
-                       "CROSS JOIN prestation S "
-                       "WHERE P.Jour >= ? AND P.Jour <= ? "
-                       "AND C.IdReservation = P.IdReservation "
-                       "AND S.Identifiant = C.IdPrest AND S.AffCouleur = ?") +
-            filtre + QStringLiteral(" ORDER BY S.NumOrdre DESC, P.Jour"),
-        valeursCouleurs);
-    while (couleurs.next()) {
-        TMoisPlan* plan = parHebergement.value(couleurs.value(0).toInt());
-        if (!plan) continue;
-        const int i = static_cast<int>(debut.daysTo(lecture::date(couleurs.value(1))));
-        if (i < 0 || i >= joursPlanning) continue;
-        (*plan)[i].CouleurPrest = couleurs.isNull(2) ? -1 : couleurs.value(2).toInt();
+        jour.CouleurPrest = tenue->couleur;
+        if (avecRepas && repas.contains(cle(idReservation, i))) jour.TypeJour = typesJour::AvecRepas;
     }
 }
 
@@ -234,96 +263,100 @@ TTotauxPlanning DonneesPlanning::CalculerTotauxPlanning(const QDate& premierDuMo
     const QDate finMois = debMois.addDays(debMois.daysInMonth() - 1);
     const QDate debAn(debMois.year(), 1, 1);
     const QDate finAn(debMois.year(), 12, 31);
-    const QVariant dm = valeurDate(debMois), fm = valeurDate(finMois), da = valeurDate(debAn), fa = valeurDate(finAn);
-    const QVariant vrai = dialecte::valeurBooleen(true);
     const OptionsMemoire& opt = options();
-    BaseDonnees& b = base();
     TTotauxPlanning t;
 
-    // Booked and closed nights of the accommodations counted in the occupancy, month and
-    // year in one pass over the year's rows.
-    int fermeesMois = 0, fermeesAn = 0;
-    {
-        QSqlQuery requete = b.executer(
-            QStringLiteral("SELECT "
-                           "SUM(CASE WHEN P.Etat = ? THEN 1 ELSE 0 END), "
-                           "SUM(CASE WHEN P.Etat = ? AND P.Jour >= ? AND P.Jour <= ? THEN 1 ELSE 0 END), "
-                           "SUM(CASE WHEN P.Etat = ? THEN 1 ELSE 0 END), "
-                           "SUM(CASE WHEN P.Etat = ? AND P.Jour >= ? AND P.Jour <= ? THEN 1 ELSE 0 END) "
-                           "FROM Planning P INNER JOIN prestation PR ON PR.Identifiant = P.IdPrest "
-                           "WHERE P.Jour >= ? AND P.Jour <= ? AND P.Etat IN (?, ?) "
-                           "AND PR.TypePrest = ? AND PR.DansPourcent = ?"),
-            {etats::Reserve, etats::Reserve, dm, fm, etats::Fermee, etats::Fermee, dm, fm, da, fa, etats::Reserve,
-             etats::Fermee, 0, vrai});
-        if (requete.next()) {
-            t.TotNuitAn = requete.value(0).toInt();
-            t.TotNuitMois = requete.value(1).toInt();
-            if (opt.TxOccFerme) {
-                fermeesAn = requete.value(2).toInt();
-                fermeesMois = requete.value(3).toInt();
-            }
-        }
-    }
+    // Each figure is read for the year and for the month by the same plain aggregate, so
+    // that the engine walks an index range without evaluating anything per row.
+    struct Periode {
+        QDate debut;
+        QDate fin;
+    };
+    const Periode annee{debAn, finAn};
+    const Periode mois{debMois, finMois};
 
-    const int comptees =
-        b.valeur(QStringLiteral("SELECT COUNT(*) FROM prestation WHERE TypePrest = ? AND DansPourcent = ?"), {0, vrai})
-            .toInt();
+    // Booked and closed nights of the accommodations counted in the occupancy.
+    const auto nuits = [&](const Periode& p, int& reservees, int& fermees) {
+        QSqlQuery requete = base().executer(
+            QStringLiteral("SELECT P.Etat, COUNT(*) FROM Planning P "
+                           "WHERE P.Jour >= ? AND P.Jour <= ? AND P.Etat IN (?, ?) AND P.IdPrest IN "
+                           "(SELECT Identifiant FROM prestation WHERE TypePrest = ? AND DansPourcent = ?) "
+                           "GROUP BY P.Etat"),
+            {valeurDate(p.debut), valeurDate(p.fin), etats::Reserve, etats::Fermee, 0, dialecte::valeurBooleen(true)});
+        reservees = fermees = 0;
+        while (requete.next()) {
+            if (requete.value(0).toInt() == etats::Reserve) reservees = requete.value(1).toInt();
+            else fermees = requete.value(1).toInt();
+        }
+        if (!opt.TxOccFerme) fermees = 0;
+    };
+    int fermeesAn = 0, fermeesMois = 0;
+    nuits(annee, t.TotNuitAn, fermeesAn);
+    nuits(mois, t.TotNuitMois, fermeesMois);
+
+    const int comptees = base()
+                             .valeur(QStringLiteral("SELECT COUNT(*) FROM prestation WHERE TypePrest = ? AND DansPourcent = ?"),
+                                     {0, dialecte::valeurBooleen(true)})
+                             .toInt();
     t.PosNuitMois = comptees * debMois.daysInMonth() - fermeesMois;
     t.PosNuitAn = comptees * debAn.daysInYear() - fermeesAn;
 
-    {
-        QSqlQuery requete =
-            b.executer(QStringLiteral("SELECT SUM(Nombre), SUM(CASE WHEN Jour >= ? AND Jour <= ? THEN Nombre ELSE 0 END) "
-                                      "FROM Repas WHERE Jour >= ? AND Jour <= ?"),
-                       {dm, fm, da, fa});
-        if (requete.next()) {
-            t.NbRepAn = requete.value(0).toInt();
-            t.NbRepMois = requete.value(1).toInt();
-        }
-    }
+    const auto repas = [&](const Periode& p) {
+        return base()
+            .valeur(QStringLiteral("SELECT SUM(Nombre) FROM Repas WHERE Jour >= ? AND Jour <= ?"),
+                    {valeurDate(p.debut), valeurDate(p.fin)})
+            .toInt();
+    };
+    t.NbRepAn = repas(annee);
+    t.NbRepMois = repas(mois);
 
     t.PourMois = t.PosNuitMois != 0 ? static_cast<double>(t.TotNuitMois) / t.PosNuitMois * 100 : 0;
     t.PourAn = t.PosNuitAn != 0 ? static_cast<double>(t.TotNuitAn) / t.PosNuitAn * 100 : 0;
 
-    if (opt.ModeCalcCA == 2) {
-        // The receipts entered in the ledger.
-        QSqlQuery requete = b.executer(
-            QStringLiteral("SELECT SUM(Montant), SUM(CASE WHEN DateEcr >= ? AND DateEcr <= ? THEN Montant ELSE 0 END) "
-                           "FROM DepRec WHERE TypeEcr = ? AND DateEcr >= ? AND DateEcr <= ?"),
-            {dm, fm, 1, da, fa});
-        if (requete.next()) {
-            t.CAAn = t.DejaPAn = requete.value(0).toDouble();
-            t.CAMois = t.DejaPMois = requete.value(1).toDouble();
+    // Turnover, paid amounts and commissions.
+    struct Chiffres {
+        double ca = 0;
+        double dejaPaye = 0;
+        double commission = 0;
+    };
+    const auto chiffres = [&](const Periode& p) {
+        Chiffres c;
+        if (opt.ModeCalcCA == 2) {
+            // The receipts entered in the ledger.
+            c.ca = c.dejaPaye = base()
+                                    .valeur(QStringLiteral("SELECT SUM(Montant) FROM DepRec WHERE TypeEcr = ? "
+                                                           "AND DateEcr >= ? AND DateEcr <= ?"),
+                                            {1, valeurDate(p.debut), valeurDate(p.fin)})
+                                    .toDouble();
+            return c;
         }
-    } else {
         // The reservations dated by their first night (1) or their last night (0).
         const QString date = opt.ModeCalcCA == 1 ? QStringLiteral("DateDeb") : QStringLiteral("DateFin");
-        const QString mois = QStringLiteral("CASE WHEN %1 >= ? AND %1 <= ? THEN %2 ELSE 0 END").arg(date);
-        QVariantList valeurs{dm, fm, dm, fm, dm, fm, 0};
-        QString sql = QStringLiteral("SELECT SUM(PrixTotal), SUM(DejaPaye), SUM(MontantCom), SUM(%1), SUM(%2), SUM(%3) "
-                                     "FROM Reservation WHERE IdContact > ?")
-                          .arg(mois.arg(QStringLiteral("PrixTotal")), mois.arg(QStringLiteral("DejaPaye")),
-                               mois.arg(QStringLiteral("MontantCom")));
+        QString sql = QStringLiteral("SELECT SUM(PrixTotal), SUM(DejaPaye), SUM(MontantCom) FROM Reservation "
+                                     "WHERE %1 >= ? AND %1 <= ? AND IdContact > ?")
+                          .arg(date);
+        QVariantList valeurs{valeurDate(p.debut), valeurDate(p.fin), 0};
         if (opt.CAAvecRes) {
             sql += QStringLiteral(" AND Etat = ?");
             valeurs.append(etats::Reserve);
         }
-        sql += QStringLiteral(" AND %1 >= ? AND %1 <= ?").arg(date);
-        valeurs << da << fa;
-        QSqlQuery requete = b.executer(sql, valeurs);
+        QSqlQuery requete = base().executer(sql, valeurs);
         if (requete.next()) {
-            t.CAAn = requete.value(0).toDouble();
-            t.DejaPAn = requete.value(1).toDouble();
-            t.ComAn = requete.value(2).toDouble();
-            t.CAMois = requete.value(3).toDouble();
-            t.DejaPMois = requete.value(4).toDouble();
-            t.ComMois = requete.value(5).toDouble();
+            c.ca = requete.value(0).toDouble();
+            c.dejaPaye = requete.value(1).toDouble();
+            c.commission = requete.value(2).toDouble();
         }
-        if (opt.DimCACom) {
-            t.CAAn -= t.ComAn;
-            t.CAMois -= t.ComMois;
-        }
-    }
+        if (opt.DimCACom) c.ca -= c.commission;
+        return c;
+    };
+    const Chiffres an = chiffres(annee);
+    const Chiffres m = chiffres(mois);
+    t.CAAn = an.ca;
+    t.DejaPAn = an.dejaPaye;
+    t.ComAn = an.commission;
+    t.CAMois = m.ca;
+    t.DejaPMois = m.dejaPaye;
+    t.ComMois = m.commission;
     return t;
 }
 
