@@ -4,6 +4,7 @@
 #include "app/Progression.h"
 #include "catalogue/MontantsTVA.h"
 #include "maintenance/AnnuaireDemo.h"
+#include "planning/TypesPlanning.h"
 #include "store/BaseDonnees.h"
 #include "store/DMCommun.h"
 #include "store/DMVelorin.h"
@@ -233,7 +234,7 @@ private:
         o.AvecAcompte = true;
         o.PourcentAcompte = pourcentAcompte;
         o.ArrondiAcompte = 0;
-        o.ModeReserv = etatsOption;
+        o.ModeReserv = etats::Option;
         o.HeureArr = QTime(17, 0);
         o.HeureDep = QTime(11, 0);
         o.LangueDef = u"FR"_qs;
@@ -244,8 +245,6 @@ private:
         if (!gestion.enregistrer(o)) throw Erreur(u"Les options n'ont pas pu être enregistrées."_qs);
         gestion.ChargerOptions();
     }
-
-    static constexpr int etatsOption = 2;
 
     void ecrireHote()
     {
