@@ -32,7 +32,9 @@ BaseDonnees::~BaseDonnees() { fermer(); }
 void BaseDonnees::ouvrir(const QString& fichier)
 {
     fermer();
-    QDir().mkpath(QFileInfo(fichier).absolutePath());
+    // A database in memory has no folder; Qt would take ":memory:" for a resource path and
+    // create a folder named ":" in the working directory.
+    if (fichier != QLatin1String(":memory:")) QDir().mkpath(QFileInfo(fichier).absolutePath());
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nomConnexion_);
         db.setDatabaseName(fichier);
