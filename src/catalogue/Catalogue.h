@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariant>
 
+#include "planning/TypesPlanning.h"
+
 #include <functional>
 
 namespace velorin {
@@ -25,17 +27,6 @@ enum : int { Hebergement = 0, Prestation = 1, Repas = 2, DemiPension = 3, Remise
 namespace suppression {
 enum : int { TypeTarif = 0, Prestation = 1, Contact = 3, ModePaie = 5, TypeCom = 7 };
 }
-
-// One accommodation as the planning shows it. The planning adds the month of each
-// accommodation beside these catalogue values.
-struct TMoisChambre {
-    int Identifiant = 0;
-    QString Nom;
-    int Capacite = 0;
-    int Couleur = -1; // -1: no colour of its own
-    bool DansPourcent = false;
-};
-using TListeChambres = QList<TMoisChambre>;
 
 // One accommodation of the tariff copy: the source and the destinations are ticked.
 struct TSelHeb {

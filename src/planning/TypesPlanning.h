@@ -59,6 +59,7 @@ struct TMoisChambre {
     int Capacite = 0;
     TMoisPlan Jours{};
     int Couleur = -1; // Prestation.Couleur when AffCouleur is set and a colour is stored
+    bool DansPourcent = false; // counted in the occupancy figures
 
     bool operator==(const TMoisChambre&) const = default;
 };
