@@ -3,6 +3,7 @@
 #include "app/DatesFr.h"
 #include "app/Dialogues.h"
 #include "app/Erreur.h"
+#include "app/Fichiers.h"
 #include "reservations/Ecritures.h"
 #include "store/AccesDonnees.h"
 #include "store/BaseDonnees.h"
@@ -10,6 +11,7 @@
 #include "store/DMVelorin.h"
 #include "store/Dialecte.h"
 
+#include <QDir>
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -353,6 +355,42 @@ QStringList Contacts::AdressesCopie()
 {
     return dm_.acces().ValeursDistinctes(
         table(), QStringLiteral("Mail"), {}, QStringLiteral("TypeContact = ?"), {TypeContact::OrganismeExterieur});
+}
+
+QStringList Contacts::ListeLangues()
+{
+    const QString donnees = dm_.commun().dossierDonnees();
+    if (donnees.isEmpty()) return {};
+    const QString langues = fichiers::trouverSansCasse(donnees, QStringLiteral("Langues"));
+    if (langues.isEmpty()) return {};
+    return QDir(langues).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+}
+
+int Contacts::TypeDuContact(int identifiant)
+{
+    return operationSignalee(dialogues(), u"Erreur lors de la recherche d'un contact"_qs, -1, [&] {
+        const QVariant type
+            = base().valeur(QStringLiteral("SELECT TypeContact FROM Contact WHERE Identifiant = ?"), {identifiant});
+        return type.isValid() && !type.isNull() ? type.toInt() : -1;
+    });
+}
+
+QList<int> Contacts::HotesNommes(const QString& nom, const QString& prenom)
+{
+    return operationSignalee(dialogues(), u"Erreur lors de la recherche d'un contact"_qs, QList<int>(), [&] {
+        const bool parNom = !nom.trimmed().isEmpty();
+        const QString cherche = (parNom ? nom : prenom).trimmed();
+        QList<int> trouves;
+        if (cherche.isEmpty()) return trouves;
+        // Compared here, as ContactParNom does, for the accented capitals.
+        QSqlQuery requete = base().executer(QStringLiteral("SELECT Identifiant, Nom, Prenom FROM Contact "
+                                                           "WHERE TypeContact = ? ORDER BY Nom, Prenom, Identifiant"),
+            {TypeContact::Hote});
+        while (requete.next())
+            if (memeTexte(requete.value(parNom ? 1 : 2).toString().trimmed(), cherche))
+                trouves.append(requete.value(0).toInt());
+        return trouves;
+    });
 }
 
 RequeteSql Contacts::requeteSelection(const CriteresSelectionHotes& criteres)

@@ -123,6 +123,14 @@ public:
     QStringList ListeOrigines();
     // Mail addresses of the external organisations ("Copie à" of the reservation editor).
     QStringList AdressesCopie();
+    // The document languages: the folders under the data folder's Langues folder, by name.
+    QStringList ListeLangues();
+
+    // TypeContact of the contact; -1 when it does not exist.
+    int TypeDuContact(int identifiant);
+    // The guests bearing the typed name, letter case ignored: by Nom when one is typed, else by
+    // Prenom; ordered by Nom, Prenom. The choice offered when no guest bears both names.
+    QList<int> HotesNommes(const QString& nom, const QString& prenom);
 
     // A guest to be created from the names typed in the reservation editor, not stored yet:
     // the edit screen shows it and stores it on OK.

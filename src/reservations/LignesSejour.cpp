@@ -317,12 +317,19 @@ void LignesSejour::ValiderMenus(TMenus& menus)
         valeurs.append({QStringLiteral("Libelle%1").arg(i + 1), menus.Libelle[i]});
         valeurs.append({QStringLiteral("Visible%1").arg(i + 1), dialecte::valeurBooleen(menus.Visible[i])});
     }
-    if (menus.nouveau) {
-        valeurs.prepend({QStringLiteral("Identifiant"), menus.Identifiant});
-        ecritures::inserer(b, QStringLiteral("TypeMenu"), valeurs);
-    } else {
+    // The table holds one row: a row another workstation created (or kept) meanwhile is the
+    // one written, and a row removed meanwhile is written again, so that the save is never lost
+    // and a second row never appears.
+    const QVariant existante
+        = b.valeur(QStringLiteral("SELECT Identifiant FROM TypeMenu ORDER BY Identifiant LIMIT 1"));
+    if (existante.isValid() && !existante.isNull()) {
+        menus.Identifiant = existante.toInt();
         ecritures::modifier(
             b, QStringLiteral("TypeMenu"), valeurs, QStringLiteral("Identifiant = ?"), {menus.Identifiant});
+    } else {
+        if (menus.Identifiant <= 0) menus.Identifiant = dm_.acces().allouerIdentifiant(QStringLiteral("TypeMenu"));
+        valeurs.prepend({QStringLiteral("Identifiant"), menus.Identifiant});
+        ecritures::inserer(b, QStringLiteral("TypeMenu"), valeurs);
     }
     transaction.valider();
     menus.nouveau = false;

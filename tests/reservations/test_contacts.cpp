@@ -2,6 +2,8 @@
 
 #include "reservations/Contacts.h"
 
+#include <QDir>
+
 using namespace velorin;
 using namespace velorin::test;
 
@@ -322,4 +324,34 @@ TEST_F(ContactsTest, SelectionMulticritereDesHotes)
     EXPECT_EQ(Contacts::valeursAffichees(affiches, "Pays"), (QStringList{"FRANCE", "BELGIQUE", "SUISSE", "IRL'ANDE"}));
     EXPECT_EQ(Contacts::texteCompteur(5, 0), "5 hôtes affichés");
     EXPECT_EQ(Contacts::texteCompteur(5, 2), "2 hôtes sélectionnés");
+}
+
+TEST_F(ContactsTest, LanguesTypeEtHomonymes)
+{
+    EXPECT_TRUE(contacts().ListeLangues().isEmpty()) << "no Langues folder yet";
+    for (const char* langue : {"FR", "de", "EN"}) QDir().mkpath(env.donnees() + "/langues/" + langue);
+    EXPECT_EQ(contacts().ListeLangues(), (QStringList{"de", "EN", "FR"})) << "folder names, letter case ignored";
+
+    const int paul = hote("DURAND", "Paul");
+    const int lea = hote("Durand", "Léa");
+    const int eve = hote("ÉVRARD", "Ève");
+    const int luc = contact(TypeContact::Fournisseur, "DURAND", "Luc");
+    EXPECT_EQ(contacts().TypeDuContact(luc), TypeContact::Fournisseur);
+    EXPECT_EQ(contacts().TypeDuContact(999), -1);
+
+    struct Cas {
+        QString nom;
+        QString prenom;
+        QList<int> attendus;
+    };
+    const QList<Cas> cas{
+        {"durand", "Marc", {paul, lea}},
+        {" Durand ", "", {paul, lea}},
+        {"évrard", "", {eve}},
+        {"", "ève", {eve}},
+        {"", "", {}},
+        {"ZOLA", "", {}},
+    };
+    for (const Cas& c : cas) EXPECT_EQ(contacts().HotesNommes(c.nom, c.prenom), c.attendus) << c.nom.toStdString();
+    EXPECT_TRUE(env.dialogues.textes().isEmpty());
 }

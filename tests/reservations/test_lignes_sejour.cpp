@@ -203,3 +203,25 @@ TEST_F(LignesSejourTest, StructureDesMenus)
     EXPECT_EQ(lignes("SELECT Libelle1, Visible1, Libelle2, Visible2 FROM TypeMenu"),
         (QList<QVariantList>{{"Entrée", 1, "Plat", 0}}));
 }
+
+TEST_F(LignesSejourTest, LaStructureDesMenusResteUneSeuleLigne)
+{
+    // Two workstations open the screen before either saves: the second save replaces the
+    // first rather than adding a second row.
+    TMenus premier = lignesSejour().OuvrirMenus();
+    TMenus second = lignesSejour().OuvrirMenus();
+    ASSERT_TRUE(premier.nouveau && second.nouveau);
+    premier.Libelle[0] = "Entrée";
+    lignesSejour().ValiderMenus(premier);
+    second.Libelle[0] = "Soupe";
+    lignesSejour().ValiderMenus(second);
+    EXPECT_EQ(
+        lignes("SELECT Identifiant, Libelle1 FROM TypeMenu"), (QList<QVariantList>{{premier.Identifiant, "Soupe"}}));
+    EXPECT_EQ(second.Identifiant, premier.Identifiant);
+
+    // The row removed meanwhile: the save writes it again.
+    sql("DELETE FROM TypeMenu");
+    second.Libelle[1] = "Plat";
+    lignesSejour().ValiderMenus(second);
+    EXPECT_EQ(lignes("SELECT Libelle1, Libelle2 FROM TypeMenu"), (QList<QVariantList>{{"Soupe", "Plat"}}));
+}
