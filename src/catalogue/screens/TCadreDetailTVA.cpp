@@ -76,11 +76,18 @@ void TCadreDetailTVA::construire()
     const auto valeur = [this](const QString& nom) {
         auto* l = new QLabel(this);
         l->setObjectName(nom);
-        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // Computed amounts look like boxes that cannot be typed into.
+        l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         l->setMinimumWidth(96);
+        l->setMinimumHeight(edHT1_ ? edHT1_->sizeHint().height() : 0);
         l->setContentsMargins(4, 0, 4, 0);
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        QPalette p = l->palette();
+        p.setColor(QPalette::Window, QColor(0xF2, 0xF2, 0xF2));
+        p.setColor(QPalette::WindowText, Qt::black);
+        l->setPalette(p);
+        l->setAutoFillBackground(true);
         return l;
     };
     const auto boite = [this](const QString& nom) {
