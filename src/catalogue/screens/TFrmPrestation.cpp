@@ -320,6 +320,7 @@ void TFrmPrestation::charger(const QSqlRecord& ligne, bool nouveau)
 {
     ligne_ = ligne;
     nouveau_ = nouveau;
+    nomAverti_.clear();
     couleurChoisie_ = false;
     tarifsModifies_ = false;
     const bool hebergement = typePrest_ == typeprest::Hebergement;
@@ -521,12 +522,16 @@ bool TFrmPrestation::modifie() const
 
 bool TFrmPrestation::verifierNom()
 {
-    if (verificationNom_) return true;
+    // A name already warned about is not warned about again: one that differs from another
+    // only by letter case may be kept, and the cursor must be able to leave the field.
+    if (verificationNom_ || edNom_->text() == nomAverti_) return true;
     verificationNom_ = true;
     const bool libre = catalogue().NomPrestationLibre(edNom_->text(), identifiant());
     verificationNom_ = false;
-    if (!libre) edNom_->setFocus(Qt::OtherFocusReason);
-    return libre;
+    if (libre) return true;
+    nomAverti_ = edNom_->text();
+    edNom_->setFocus(Qt::OtherFocusReason);
+    return false;
 }
 
 bool TFrmPrestation::Valider()

@@ -62,7 +62,8 @@ public:
     void setChoixCouleur(std::function<QColor(const QColor&)> choix) { choixCouleur_ = std::move(choix); }
     // Double click on the colour panel.
     void choisirCouleur();
-    // The check run when the cursor leaves the name field; false puts the cursor back.
+    // The check run when the cursor leaves the name field; false puts the cursor back. A
+    // name is warned about once.
     bool verifierNom();
 
 protected:
@@ -99,6 +100,7 @@ private:
     bool planning_ = false;
     bool enregistre_ = false;
     bool verificationNom_ = false;
+    QString nomAverti_;
     std::function<QColor(const QColor&)> choixCouleur_;
 
     QLineEdit* edNom_ = nullptr;
