@@ -358,10 +358,13 @@ void TFrmPrestation::charger(const QSqlRecord& ligne, bool nouveau)
         const QSignalBlocker blocage(cbTarifSimple_);
         cbTarifSimple_->setChecked(!hebergement || booleen(ligne_.value(u"TarifSimple"_qs)));
     }
+    // What the controls show is the reference of the changes; the current rates accepted
+    // when the frame is bound are one.
+    origine_ = ligne_;
+    appliquerControles(origine_);
     // The frame is bound anew: a record saved at other rates asks about them once more.
     cadreTVA_->lier(nullptr);
     afficherZonePrix();
-    origine_ = ligne_;
     edNom_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -560,6 +563,7 @@ bool TFrmPrestation::enregistrer()
     enregistre_ = true;
     edDescription_->document()->setModified(false);
     origine_ = ligne_;
+    appliquerControles(origine_);
     return true;
 }
 

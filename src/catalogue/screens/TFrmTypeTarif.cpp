@@ -169,7 +169,9 @@ void TFrmTypeTarif::charger(const QSqlRecord& ligne, bool nouveau)
     edNbJours_->setValue(qMax(1, ligne_.value(u"NbJours"_qs).toInt()));
     for (int i = 0; i < jours_.size(); ++i) jours_.at(i)->setChecked(booleen(ligne_.value(colonnesJours.at(i))));
     cbAvecRepas_->setChecked(booleen(ligne_.value(u"AvecRepas"_qs)));
+    // What the controls show is the reference of the changes.
     origine_ = ligne_;
+    appliquerControles(origine_);
     edNom_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -477,3 +477,30 @@ TEST_F(EcransPrest, EchecDesTarifsHebergementNonEnregistre)
     EXPECT_EQ(valeur("SELECT COUNT(*) FROM prestation").toInt(), 1);
     EXPECT_EQ(valeur("SELECT COUNT(*) FROM Tarifs").toInt(), 1);
 }
+
+TEST_F(EcransPrest, ChangementsDetectesAvantDeNaviguer)
+{
+    const int a = t.hebergement("A", 50, true);
+    t.hebergement("B", 60, true);
+    // Columns never filled read as unchanged.
+    {
+        TFrmPrestation fiche(contexte, typeprest::Hebergement, t.catalogue().ModifierPrestation(0, a), false);
+        fiche.show();
+        EXPECT_FALSE(fiche.modifie());
+        fiche.findChild<QSpinBox*>("edCapacite")->setValue(2);
+        EXPECT_TRUE(fiche.modifie());
+        fiche.Annuler();
+    }
+    EXPECT_TRUE(valeur("SELECT Capacite FROM prestation WHERE Identifiant = ?", {a}).isNull());
+    // Accepting the current rates is a change the navigator saves.
+    t.sql("UPDATE prestation SET Taux1 = 19.6 WHERE Identifiant = ?", {a});
+    dialogues().reponses.enqueue(true);
+    TFrmPrestation fiche(contexte, typeprest::Hebergement, t.catalogue().ModifierPrestation(0, a), false);
+    fiche.show();
+    EXPECT_EQ(dialogues().questions(), QStringList{TCadreDetailTVA::questionTaux()});
+    EXPECT_TRUE(fiche.modifie());
+    fiche.navigateur()->findChild<QToolButton*>("BtnDernier")->click();
+    EXPECT_EQ(valeur("SELECT Taux1 FROM prestation WHERE Identifiant = ?", {a}).toDouble(), 10);
+    EXPECT_FALSE(fiche.modifie());
+    fiche.Annuler();
+}
