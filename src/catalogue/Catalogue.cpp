@@ -223,7 +223,7 @@ void Catalogue::ecrirePrestation(QSqlRecord& ligne) {
     lignes::inserer(base(), table(), ligne);
 }
 
-bool Catalogue::EnregistrerPrestation(QSqlRecord& ligne) {
+bool Catalogue::EnregistrerPrestation(QSqlRecord& ligne, const std::function<void(int)>& ecrireAussi) {
     return operationSignalee(dialogues(), u"Erreur lors de l'enregistrement d'une prestation"_qs, false, [&] {
         QSqlRecord copie = ligne;
         QString refus;
@@ -235,6 +235,7 @@ bool Catalogue::EnregistrerPrestation(QSqlRecord& ligne) {
             if (refus.isEmpty()) {
                 normaliserPrestation(copie);
                 ecrirePrestation(copie);
+                if (ecrireAussi) ecrireAussi(copie.value(u"Identifiant"_qs).toInt());
                 transaction.valider();
             }
         }
@@ -301,6 +302,20 @@ TListeHeb Catalogue::ListerHebergements() {
                 liste.append(TSelHeb{requete.value(0).toInt(), requete.value(1).toString(), false, false});
             return liste;
         });
+}
+
+QList<int> Catalogue::ListerIdentifiants(int typePrest) {
+    return operationSignalee(dialogues(), u"Erreur lors de la lecture de la liste des prestations"_qs, QList<int>(),
+                             [&] {
+                                 QList<int> liste;
+                                 QSqlQuery requete = base().executer(
+                                     QStringLiteral("SELECT Identifiant FROM prestation WHERE TypePrest = ? "
+                                                    "ORDER BY NumOrdre, Identifiant"),
+                                     {typePrest});
+                                 while (requete.next())
+                                     liste.append(requete.value(0).toInt());
+                                 return liste;
+                             });
 }
 
 QString Catalogue::DescriptionPrestation(int identifiant) {

@@ -56,7 +56,9 @@ public:
     // Saves a row from CreerPrestation or ModifierPrestation after the checks of
     // PrestationsBeforePost, in one transaction. False when refused or failed (shown); the row
     // then stays as typed. TypePrest and NumOrdre of a stored item are never changed here.
-    bool EnregistrerPrestation(QSqlRecord& ligne);
+    // ecrireAussi, given the item's identifier, writes what belongs with the item (the
+    // tariff rows of an accommodation) in the same transaction; it throws to undo the save.
+    bool EnregistrerPrestation(QSqlRecord& ligne, const std::function<void(int)>& ecrireAussi = {});
     // Deletes the item with its tariff and planning rows, in one transaction. Refused (false,
     // with the deletion check's message) while the accommodation is reserved or optioned.
     bool SupprimerPrestation(int identifiant);
@@ -65,6 +67,8 @@ public:
     TListeChambres ListerChambres();
     // Accommodations by name, both flags false.
     TListeHeb ListerHebergements();
+    // Identifiers of the items of a kind, in display order (the edit screen's navigator).
+    QList<int> ListerIdentifiants(int typePrest);
     // The item's Description; empty when it does not exist.
     QString DescriptionPrestation(int identifiant);
 

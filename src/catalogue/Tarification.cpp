@@ -10,6 +10,7 @@
 #include "store/DMCommun.h"
 #include "store/Options.h"
 
+#include <QSqlField>
 #include <QSqlQuery>
 
 #include <optional>
@@ -225,6 +226,56 @@ bool Tarification::EnregistrerTarif(QSqlRecord& ligne) {
         ligne = copie;
         return true;
     });
+}
+
+QList<QSqlRecord> Tarification::TarifsNouvelHebergement() {
+    return operationSignalee(
+        dialogues(), u"Erreur lors de la lecture des types de tarifs"_qs, QList<QSqlRecord>(), [&] {
+            QList<QSqlRecord> resultat;
+            QSqlQuery types =
+                base().executer(QStringLiteral("SELECT Identifiant, Nom FROM TypeTarif ORDER BY Nom, Identifiant"));
+            while (types.next()) {
+                QSqlRecord ligne = lignes::nouvelle(base(), tableTarifs);
+                ligne.append(QSqlField(u"Libelle"_qs, QMetaType(QMetaType::QString)));
+                lignes::poser(ligne, u"IdTarif"_qs, types.value(0));
+                lignes::poser(ligne, u"Libelle"_qs, types.value(1));
+                lignes::poser(ligne, u"Applicable"_qs, 1);
+                lignes::poser(ligne, u"Prix"_qs, 0.0);
+                lignes::poser(ligne, u"Taux1"_qs, options_.memoire().Taux1);
+                lignes::poser(ligne, u"Taux2"_qs, options_.memoire().Taux2);
+                resultat.append(ligne);
+            }
+            return resultat;
+        });
+}
+
+void Tarification::ecrireTarifs(int idPrest, QList<QSqlRecord>& lignesTarifs) {
+    BaseDonnees& b = base();
+    Transaction transaction(b);
+    for (QSqlRecord& ligne : lignesTarifs) {
+        lignes::poser(ligne, u"IdPrest"_qs, idPrest);
+        lignes::poser(ligne, u"Prix"_qs, ligne.value(u"TTC1"_qs).toDouble() + ligne.value(u"TTC2"_qs).toDouble());
+        const QVariant identifiant = ligne.value(u"Identifiant"_qs);
+        if (!identifiant.isNull() && identifiant.toInt() > 0) {
+            lignes::mettreAJour(b, tableTarifs, ligne, {u"IdPrest"_qs, u"IdTarif"_qs, u"Libelle"_qs});
+            continue;
+        }
+        const QVariant idTarif = ligne.value(u"IdTarif"_qs);
+        const bool typeExiste =
+            b.valeur(QStringLiteral("SELECT COUNT(*) FROM TypeTarif WHERE Identifiant = ?"), {idTarif}).toInt() > 0;
+        const QVariant existante = b.valeur(
+            QStringLiteral("SELECT MIN(Identifiant) FROM Tarifs WHERE IdPrest = ? AND IdTarif = ?"), {idPrest, idTarif});
+        if (!typeExiste) continue;
+        if (!existante.isNull()) {
+            // Completed meanwhile: the row typed here replaces its amounts.
+            lignes::poser(ligne, u"Identifiant"_qs, existante);
+            lignes::mettreAJour(b, tableTarifs, ligne, {u"IdPrest"_qs, u"IdTarif"_qs, u"Libelle"_qs});
+            continue;
+        }
+        lignes::poser(ligne, u"Identifiant"_qs, acces_.allouerIdentifiant(tableTarifs));
+        lignes::inserer(b, tableTarifs, ligne);
+    }
+    transaction.valider();
 }
 
 bool Tarification::CopierTarifs(const TListeHeb& liste, Progression* progression) {

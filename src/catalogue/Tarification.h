@@ -97,6 +97,16 @@ public:
     // Saves a tariff row of the accommodation's grid (Applicable and amounts); Prix becomes
     // TTC1 + TTC2.
     bool EnregistrerTarif(QSqlRecord& ligne);
+    // The tariff rows an accommodation not saved yet receives: one per tariff type, by name,
+    // applicable, at price 0 and the current rates, with the type's name in Libelle; no
+    // identifier and no accommodation yet. Empty after a failure (shown).
+    QList<QSqlRecord> TarifsNouvelHebergement();
+    // Writes the tariff rows of an accommodation edited together with it: a row without
+    // identifier is appended (unless its type was deleted meanwhile or the accommodation
+    // already has a row of that type), the others are rewritten (Applicable and amounts);
+    // Prix becomes TTC1 + TTC2. Run inside the transaction of the accommodation's save; the
+    // rows receive their identifiers. Throws Erreur.
+    void ecrireTarifs(int idPrest, QList<QSqlRecord>& lignes);
     // Replaces the tariffs of the destinations by copies of the source's (the source is
     // completed first); all in one transaction. The source is the last entry flagged source;
     // it is never its own destination.

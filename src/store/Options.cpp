@@ -9,6 +9,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <algorithm>
+#include <iterator>
 #include <variant>
 
 namespace velorin {
@@ -291,6 +293,35 @@ bool GestionOptions::enregistrer(const Options& options)
                 const QStringList marques(noms.size(), QStringLiteral("?"));
                 base.executer(QStringLiteral("INSERT INTO options (%1) VALUES (%2)")
                                   .arg(noms.join(QStringLiteral(", ")), marques.join(QStringLiteral(", "))),
+                              valeurs);
+            }
+            transaction.valider();
+            return true;
+        });
+}
+
+bool GestionOptions::enregistrer(const Options& options, const QStringList& colonnes)
+{
+    return operationSignalee(
+        commun_.services().dialogues, u"Erreur lors de l'enregistrement des options"_qs, false, [&] {
+            QStringList affectations;
+            QVariantList valeurs;
+            for (const QString& nom : colonnes) {
+                const auto colonne = std::find_if(std::begin(colonnesOptions), std::end(colonnesOptions),
+                                                  [&nom](const Colonne& c) {
+                                                      return nom.compare(QLatin1String(c.nom), Qt::CaseInsensitive) == 0;
+                                                  });
+                if (colonne == std::end(colonnesOptions)) throw Erreur(u"Option inconnue : "_qs + nom);
+                affectations.append(QString::fromLatin1(colonne->nom) + QStringLiteral(" = ?"));
+                valeurs.append(stocker(options, colonne->membre));
+            }
+            BaseDonnees& base = commun_.base();
+            Transaction transaction(base);
+            if (!premier(base).trouve) insererNouvel(base);
+            if (!affectations.isEmpty()) {
+                valeurs.append(premier(base).rowid);
+                base.executer(QStringLiteral("UPDATE options SET %1 WHERE rowid = ?")
+                                  .arg(affectations.join(QStringLiteral(", "))),
                               valeurs);
             }
             transaction.valider();

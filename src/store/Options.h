@@ -100,6 +100,10 @@ public:
     // Writes every column into the first record (appending it when there is none), in one
     // transaction; false after a failure (shown).
     bool enregistrer(const Options& options);
+    // Writes only the columns named (those a screen edits), so that values another
+    // workstation changed meanwhile in the other columns stay; one transaction, the record
+    // appended when there is none. False after a failure (shown) or for an unknown column.
+    bool enregistrer(const Options& options, const QStringList& colonnes);
 
     // Getters that store their default into an empty column of the first record.
     bool LireOuvrirPlanning();

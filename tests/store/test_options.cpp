@@ -156,3 +156,32 @@ TEST(Options, ErreurDeLectureAvecSonMessage)
         QStringList{"Erreur lors de la recherche des options installées : La base de données n'est pas ouverte."});
     EXPECT_TRUE(d.velorin.options().memoire().AffRepas) << "the values already read are kept";
 }
+
+TEST(Options, EnregistrementDesSeulesColonnesNommees)
+{
+    DonneesTest d;
+    creerTableOptions(d);
+    GestionOptions& options = d.velorin.options();
+    // No record yet: it is appended with the new-record defaults, then the columns are written.
+    Options saisies = Options::nouvelEnregistrement();
+    saisies.Taux1 = 10;
+    saisies.NumFac = 7;
+    saisies.HeureArr = QTime(17, 30);
+    ASSERT_TRUE(options.enregistrer(saisies, {"Taux1", "heurearr"}));
+    EXPECT_EQ(d.lignes("SELECT Taux1, HeureArr, NumFac, AvecAcompte FROM options"),
+              (QList<QVariantList>{{10.0, "17:30:00", QVariant(), 1}}));
+
+    // Another workstation's value in a column not named stays.
+    d.sql("UPDATE options SET NumFac = 58");
+    saisies.Taux1 = 20;
+    ASSERT_TRUE(options.enregistrer(saisies, {"Taux1"}));
+    EXPECT_EQ(d.lignes("SELECT Taux1, NumFac FROM options"), (QList<QVariantList>{{20.0, 58}}));
+
+    // An unknown column writes nothing.
+    saisies.Taux1 = 30;
+    EXPECT_FALSE(options.enregistrer(saisies, {"Taux1", "Inconnue"}));
+    EXPECT_EQ(d.env.dialogues.textes(),
+              QStringList{"Erreur lors de l'enregistrement des options : Option inconnue : Inconnue"});
+    EXPECT_EQ(d.valeur("SELECT Taux1 FROM options").toDouble(), 20.0);
+    EXPECT_EQ(d.valeur("SELECT COUNT(*) FROM options").toInt(), 1);
+}
