@@ -326,8 +326,8 @@ QWidget* TCadreReserv::construirePanneauRepas()
                 return choix;
             },
             grilleRepas_));
-    grilleRepas_->setColumnWidth(0, 140);
-    grilleRepas_->setColumnWidth(1, 90);
+    grilleRepas_->setColumnWidth(0, 125);
+    grilleRepas_->setColumnWidth(1, 85);
     grilleRepas_->setColumnWidth(2, 45);
     grilleRepas_->setColumnWidth(3, 65);
     grilleRepas_->setMinimumHeight(grilleRepas_->verticalHeader()->defaultSectionSize() * 3
@@ -372,7 +372,7 @@ QWidget* TCadreReserv::construirePanneauPrestations()
                 return QList<DelegueListe::Choix>{{QStringLiteral("O"), true}, {QStringLiteral("N"), false}};
             },
             grillePrestations_));
-    grillePrestations_->setColumnWidth(0, 150);
+    grillePrestations_->setColumnWidth(0, 140);
     grillePrestations_->setColumnWidth(1, 40);
     grillePrestations_->setColumnWidth(2, 70);
     grillePrestations_->setColumnWidth(3, 50);
@@ -780,6 +780,13 @@ void TCadreReserv::afficherReservationVide()
     TReservation vide;
     vide.AvecAcompte = dm_.tarification().AcompteParDefaut();
     AfficherReservation(vide);
+}
+
+void TCadreReserv::showEvent(QShowEvent* evenement)
+{
+    // The payment dialog may have been plugged in after the reservation was put on screen.
+    btnPaiements_->setEnabled(static_cast<bool>(saisirPaiements));
+    QWidget::showEvent(evenement);
 }
 
 void TCadreReserv::appliquerVerrou()

@@ -146,6 +146,9 @@ signals:
     // Fermer or Abandonner finished: the hosting screen may close or hide the frame.
     void fermee();
 
+protected:
+    void showEvent(QShowEvent* evenement) override;
+
 private:
     // An accommodation line of the list.
     struct LigneHeb {

@@ -260,6 +260,8 @@ TReservation TCadreReserv::reservationEcran()
 
 bool TCadreReserv::EnregistrerSaisie()
 {
+    // A screen told of the save by the main window may call back while it runs.
+    if (enregistrement_) return false;
     enregistrement_ = true;
     const auto fin = qScopeGuard([this] { enregistrement_ = false; });
 

@@ -1,5 +1,6 @@
 #include "reservations/screens/TFrmReserv.h"
 
+#include "reservations/screens/BranchementEcrans.h"
 #include "reservations/screens/TCadreReserv.h"
 #include "store/DMVelorin.h"
 #include "ui/Navigateur.h"
@@ -59,6 +60,7 @@ TFrmReserv::TFrmReserv(ContexteEcrans& contexte, QList<int> reservations, int po
     auto* disposition = new QVBoxLayout(centre());
     disposition->setContentsMargins(6, 6, 6, 6);
     cadre_ = new TCadreReserv(contexte, centre());
+    brancherEcransReservation(*cadre_, contexte);
     disposition->addWidget(cadre_);
     cadre_->ChoisirDisposition(1);
     cadre_->AfficherRepas(contexte.velorin.options().memoire().AffRepas);

@@ -166,6 +166,21 @@ TEST_F(Editeur, UneReservationVerrouilleeSeMontreSansPouvoirEtreChangee)
     EXPECT_TRUE(cadre().verrouillee());
 }
 
+TEST_F(Editeur, UneReservationRegroupeeMontreLesTotauxDuGroupe)
+{
+    const int id = reservationStockee(dupont, {bleue}, juillet(10), juillet(12));
+    ASSERT_TRUE(cadre().OuvrirReservation(id));
+    EXPECT_FALSE(champ<QWidget>("PanelRegroupement")->isVisible());
+
+    sql("INSERT INTO Regroupements (Identifiant, PrixTotal, DejaPaye) VALUES (4, 950, 200)");
+    sql("UPDATE Reservation SET IdReg = 4 WHERE Identifiant = ?", {id});
+    ASSERT_TRUE(cadre().OuvrirReservation(id));
+    EXPECT_TRUE(champ<QWidget>("PanelRegroupement")->isVisible());
+    EXPECT_EQ(edit("edRegPrixTotal")->text(), "950,00");
+    EXPECT_EQ(edit("edRegDejaPaye")->text(), "200,00");
+    EXPECT_EQ(edit("edRegResteDu")->text(), "750,00");
+}
+
 TEST_F(Editeur, LaRemiseEnPourcentageOuEnEurosRecalculeLePrixLaTVAEtLesArrhes)
 {
     nouvelleReservationDe("Dupont", "Jean", {bleue, verte}, juillet(10), juillet(12));
@@ -255,7 +270,65 @@ TEST_F(Editeur, TaperUnNomDonneLEtatParDefautEtLEffacerLibereLaReservation)
     EXPECT_EQ(principale.recus, QList<QEvent::Type>{WMActualiserPlanning});
 }
 
-TEST_F(Editeur, UnNomCorrigeNeRameneNiUneReservationFermeNiUneOptionALEtatParDefaut)
+TEST_F(Editeur, UneFermetureSurDesJoursLibresEcritDesJoursFermesSansPrixNiHote)
+{
+    cadre().NouvelleReservation(juillet(10), juillet(11), {bleue});
+    liste("cbEtat")->setCurrentIndex(EtatReservation::Fermee);
+    emit liste("cbEtat")->activated(EtatReservation::Fermee);
+    taper("edNbPers", "4");
+    ASSERT_TRUE(cadre().EnregistrerSiModifiee()) << dernierMessage().toStdString();
+    EXPECT_EQ(
+        lignes("SELECT IdContact, Etat, NbPers, PrixTotal FROM Reservation"), (QList<QVariantList>{{-1, 0, 0, 0.0}}));
+    EXPECT_EQ(lignes("SELECT Jour, Etat, IdTarif, PrixUnit FROM Planning ORDER BY Jour"),
+        (QList<QVariantList>{{"2026-07-10", 0, -1, 0.0}, {"2026-07-11", 0, -1, 0.0}}));
+    EXPECT_EQ(liste("cbEtat")->currentText(), "Fermée");
+
+    // A closure over days booked by a guest is refused.
+    recreerCadre();
+    reservationStockee(dupont, {verte}, juillet(10), juillet(10));
+    cadre().NouvelleReservation(juillet(10), juillet(10), {verte});
+    liste("cbEtat")->setCurrentIndex(EtatReservation::Fermee);
+    emit liste("cbEtat")->activated(EtatReservation::Fermee);
+    EXPECT_FALSE(cadre().EnregistrerSiModifiee());
+    EXPECT_EQ(dernierMessage(),
+        "La réservation ne peut pas être enregistrée pour les raisons suivantes : "
+        "\nL'hébergement Chambre verte est pré-réservé ou réservé le 10/07/2026");
+}
+
+TEST_F(Editeur, LaRechercheDHoteRemplitLesNomsLaLangueEtLEtat)
+{
+    QList<QPair<QString, QString>> recherches;
+    cadre().choisirHote = [&](const QString& nom, const QString& prenom) {
+        recherches.append({nom, prenom});
+        return martin;
+    };
+    QList<int> modifies;
+    cadre().modifierHote = [&](int idContact) {
+        modifies.append(idContact);
+        sql("UPDATE Contact SET Langue = 'EN' WHERE Identifiant = ?", {idContact});
+        return true;
+    };
+    cadre().NouvelleReservation(juillet(10), juillet(12), {bleue});
+    champ<QToolButton>("BtnRechercherHote")->click();
+    EXPECT_EQ(recherches, (QList<QPair<QString, QString>>{{"", ""}}));
+    EXPECT_EQ(edit("edNom")->text(), "Martin");
+    EXPECT_EQ(edit("edPrenom")->text(), "Paul");
+    EXPECT_EQ(edit("edLangue")->text(), "FR");
+    EXPECT_EQ(liste("cbEtat")->currentText(), "Réservé");
+    EXPECT_TRUE(cadre().modifiee());
+
+    // A known guest opens his edit screen; the names come back as stored.
+    taper("edNom", "dupont");
+    taper("edPrenom", "jean");
+    champ<QToolButton>("BtnRechercherHote")->click();
+    EXPECT_EQ(modifies, QList<int>{dupont});
+    EXPECT_EQ(edit("edNom")->text(), "Dupont");
+    EXPECT_EQ(edit("edPrenom")->text(), "Jean");
+    EXPECT_EQ(edit("edLangue")->text(), "EN");
+    EXPECT_EQ(recherches.size(), 1);
+}
+
+TEST_F(Editeur, UnNomCorrigeLaisseUneOptionEnOption)
 {
     const int id = reservationStockee(dupont, {bleue}, juillet(10), juillet(12), EtatReservation::Option);
     ASSERT_TRUE(cadre().OuvrirReservation(id));
