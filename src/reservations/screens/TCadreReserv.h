@@ -81,7 +81,7 @@ public:
     // those of an existing one stay as typed (they are written as they are typed).
     void Abandonner();
 
-    // ---- Operations of the document
+    // ---- Operations called by the hosting screens
 
     void DefinirReservation(int identifiant) { reservation_ = identifiant; }
     int reservationCourante() const { return reservation_; }
