@@ -523,4 +523,15 @@ QSqlRecord Reservations::PositionnerReservation(int identifiant)
     });
 }
 
+std::optional<TTotauxRegroupement> Reservations::TotauxRegroupement(int idReg)
+{
+    using Resultat = std::optional<TTotauxRegroupement>;
+    return operationSignalee(dialogues(), u"Erreur pendant la recherche d'un regroupement"_qs, Resultat(), [&] {
+        QSqlQuery requete = base().executer(
+            QStringLiteral("SELECT PrixTotal, DejaPaye FROM Regroupements WHERE Identifiant = ?"), {idReg});
+        if (!requete.next()) return Resultat();
+        return Resultat(TTotauxRegroupement{requete.value(0).toDouble(), requete.value(1).toDouble()});
+    });
+}
+
 } // namespace velorin

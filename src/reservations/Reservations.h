@@ -9,6 +9,7 @@
 #include <QTime>
 
 #include <functional>
+#include <optional>
 
 namespace velorin {
 
@@ -89,6 +90,12 @@ struct TReservation {
     double MontantCom = 0;
 };
 
+// What the editor shows of a group of reservations invoiced together.
+struct TTotauxRegroupement {
+    double PrixTotal = 0;
+    double DejaPaye = 0;
+};
+
 // Reservations and their planning days. A save and a deletion are each one transaction: a
 // failure leaves the reservation, its planning days, lines, receipts and invoice as they were,
 // and shows the operation's message.
@@ -123,6 +130,8 @@ public:
     bool ReaffecterReservation(int identifiant, int idContact);
     // The reservation's row, for the screens that open the editor on it; empty when missing.
     QSqlRecord PositionnerReservation(int identifiant);
+    // The totals of the group idReg; nothing when it does not exist or could not be read (shown).
+    std::optional<TTotauxRegroupement> TotauxRegroupement(int idReg);
 
     // Recomputation of a group's totals after a member is saved or leaves it on deletion. The
     // group totals belong to invoicing, which installs its computation here; it runs inside
