@@ -76,7 +76,9 @@ QList<TLargeurCol> T_FrmSaisieStd::collecterLargeurs()
 {
     QList<TLargeurCol> collectees;
     for (QTableView* grille : findChildren<QTableView*>()) {
-        if (grille->objectName().isEmpty() || !grille->model()) continue;
+        // Qt's own grids (the calendar of every date field) are not the screen's.
+        if (grille->objectName().isEmpty() || grille->objectName().startsWith(QLatin1String("qt_")) || !grille->model())
+            continue;
         // The last column of a data grid fills the grid: its width is not the user's.
         const bool grilleTexte = qobject_cast<QTableWidget*>(grille) != nullptr;
         const int nombre = grille->model()->columnCount() - (grilleTexte ? 0 : 1);

@@ -127,9 +127,11 @@ TEST_F(Principale, MenusCompletsDansLOrdreAvecLesEntreesNonConstruitesDesactivee
     }
 
     // Built screens are enabled, the others wait for theirs.
-    EXPECT_TRUE(fenetre->action(EntreeMenu::ParamCouleurs)->isEnabled());
-    EXPECT_TRUE(fenetre->action(EntreeMenu::Messagerie)->isEnabled());
-    for (EntreeMenu e : {EntreeMenu::Hebergeur, EntreeMenu::Hotes, EntreeMenu::Sauvegarde, EntreeMenu::BilanActivite})
+    for (EntreeMenu e : {EntreeMenu::ParamCouleurs, EntreeMenu::Messagerie, EntreeMenu::TypesTarifs,
+             EntreeMenu::Hebergements, EntreeMenu::Prestations, EntreeMenu::Repas, EntreeMenu::Options,
+             EntreeMenu::Hotes, EntreeMenu::Organismes, EntreeMenu::Fournisseurs})
+        EXPECT_TRUE(fenetre->action(e)->isEnabled()) << TfrmPrincipale::libelle(e).toStdString();
+    for (EntreeMenu e : {EntreeMenu::Hebergeur, EntreeMenu::EnvoiMail, EntreeMenu::Sauvegarde, EntreeMenu::BilanActivite})
         EXPECT_FALSE(fenetre->action(e)->isEnabled()) << TfrmPrincipale::libelle(e).toStdString();
     EXPECT_TRUE(fenetre->findChild<QAction*>("mnuQuitter")->isEnabled());
     EXPECT_TRUE(fenetre->actionPanneauAide()->isCheckable());

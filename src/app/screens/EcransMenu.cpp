@@ -5,7 +5,9 @@
 #include "catalogue/screens/TFrmPrest.h"
 #include "catalogue/screens/TFrmTypesTarifs.h"
 #include "reservations/Contacts.h"
+#include "reservations/screens/TFrmClient.h"
 #include "reservations/screens/TFrmClients.h"
+#include "reservations/screens/TFrmReserv.h"
 #include "settings/screens/TFrmOptions.h"
 
 namespace velorin {
@@ -26,6 +28,11 @@ void enregistrerEcransMenu(RegistreEcrans& registre)
     registre.enfant<TFrmClients>(EntreeMenu::Hotes, TypeContact::Hote);
     registre.enfant<TFrmClients>(EntreeMenu::Organismes, TypeContact::OrganismeExterieur);
     registre.enfant<TFrmClients>(EntreeMenu::Fournisseurs, TypeContact::Fournisseur);
+
+    // A contact's stay history opens the reservation in its own window.
+    TFrmClient::setOuvertureReservation([](ContexteEcrans& contexte, int idReservation, QWidget*) {
+        (new TFrmReserv(contexte, idReservation))->afficherEnfant();
+    });
 }
 
 } // namespace velorin
