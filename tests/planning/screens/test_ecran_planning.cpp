@@ -1,0 +1,178 @@
+#include "reservations/screens/EditeurTest.h"
+
+#include "planning/screens/ModelePlanning.h"
+#include "planning/screens/TFrmPlanning.h"
+#include "reservations/Reservations.h"
+
+#include <QTableView>
+
+namespace velorin::test {
+
+// The planning over the editor's guest house, shown from 1 July 2026 in "Verticale": day d
+// of July is row d - 1, the rooms are the columns in catalogue order.
+class EcranPlanning : public EditeurTest {
+protected:
+    EcranPlanning()
+    {
+        env.horloge.reglerJour(juillet(1));
+        planning = std::make_unique<TFrmPlanning>(contexte);
+        planning->show();
+        planning->AfficherAPartirDu(juillet(1));
+        env.dialogues.vider();
+    }
+
+    QModelIndex cellule(int chambre, int jourDeJuillet)
+    {
+        return planning->modele()->indexDe({chambre, jourDeJuillet - 1});
+    }
+    template <typename T> T* dansCadre(const char* nom)
+    {
+        T* w = planning->cadre()->findChild<T*>(QString::fromLatin1(nom));
+        EXPECT_NE(w, nullptr) << nom;
+        return w;
+    }
+    void saisir(const char* nom, const QString& texte)
+    {
+        QLineEdit* e = dansCadre<QLineEdit>(nom);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, texte);
+    }
+    QStringList hebergementsDuCadre()
+    {
+        auto* liste = dansCadre<QTableWidget>("ListeHebergements");
+        QStringList noms;
+        for (int i = 0; i < liste->rowCount(); ++i)
+            if (liste->item(i, 0)) noms.append(liste->item(i, 0)->text());
+        return noms;
+    }
+    // Press on one cell, release on another, as the mouse does.
+    void glisser(const QModelIndex& de, const QModelIndex& a)
+    {
+        QTableView* grille = planning->grille();
+        grille->scrollTo(de);
+        QTest::mousePress(grille->viewport(), Qt::LeftButton, {}, grille->visualRect(de).center());
+        grille->scrollTo(a);
+        QTest::mouseRelease(grille->viewport(), Qt::LeftButton, {}, grille->visualRect(a).center());
+        QCoreApplication::processEvents();
+    }
+
+    std::unique_ptr<TFrmPlanning> planning;
+};
+
+TEST_F(EcranPlanning, LaGrilleVerticaleMontreLesHebergementsLesObservationsEtLesRepas)
+{
+    ModelePlanning* m = planning->modele();
+    ASSERT_EQ(m->rowCount(), joursPlanning);
+    QStringList titres;
+    for (int c = 0; c < m->columnCount(); ++c) titres.append(m->headerData(c, Qt::Horizontal).toString());
+    EXPECT_EQ(titres, (QStringList{"Chambre bleue", "Chambre verte", "Gîte", "Observations", "Nb Ch.", "Repas"}));
+    EXPECT_EQ(m->headerData(0, Qt::Vertical).toString(), "Me 01/07");
+    EXPECT_EQ(m->headerData(0, Qt::Vertical, Qt::BackgroundRole).value<QColor>(),
+        couleurs::versQColor(commun.couleurs().at(10)));
+    // Saturday 4 July in the weekend colour.
+    EXPECT_EQ(cellule(0, 4).data(Qt::BackgroundRole).value<QColor>(), couleurs::versQColor(commun.couleurs().at(8)));
+}
+
+TEST_F(EcranPlanning, GlisserSurDesJoursLibresPrepareUneNouvelleReservationSurCesNuitsEtCesHebergements)
+{
+    glisser(cellule(0, 10), cellule(1, 12));
+
+    EXPECT_EQ(dansCadre<ChampDate>("edDateDeb")->valeur(), juillet(10));
+    EXPECT_EQ(dansCadre<ChampDate>("edDateFin")->valeur(), juillet(12));
+    EXPECT_EQ(hebergementsDuCadre(), (QStringList{"Chambre bleue", "Chambre verte"}));
+    EXPECT_EQ(planning->cadre()->reservationCourante(), -1);
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM Reservation"), 0);
+
+    // Down to the remarks line: only the accommodation lines count.
+    glisser(cellule(2, 5), cellule(3, 6));
+    EXPECT_EQ(hebergementsDuCadre(), (QStringList{"Gîte"}));
+    EXPECT_EQ(dansCadre<ChampDate>("edDateFin")->valeur(), juillet(6));
+}
+
+TEST_F(EcranPlanning, UneReservationEnregistreeParaitSurLaGrilleEtUnClicLOuvre)
+{
+    planning->ChoisirPlage(cellule(0, 10), cellule(0, 11));
+    saisir("edNom", "Dupont");
+    saisir("edPrenom", "Jean");
+    saisir("edNbPers", "2");
+    ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
+
+    const int id = valeur("SELECT Identifiant FROM Reservation").toInt();
+    ASSERT_GT(id, 0);
+    for (int jour : {10, 11}) {
+        EXPECT_EQ(cellule(0, jour).data().toString(), "Dupont");
+        const TJourPlan* j = planning->modele()->jourPlan({0, jour - 1});
+        ASSERT_NE(j, nullptr);
+        EXPECT_EQ(j->IdReservation, id);
+        EXPECT_EQ(cellule(0, jour).data(Qt::ForegroundRole).value<QColor>(),
+            ModelePlanning::couleurTexte(*j, -1, commun.couleurs()));
+    }
+    EXPECT_EQ(cellule(0, 12).data().toString(), "");
+    EXPECT_EQ(planning->modele()->index(9, 4).data().toString(), "1"); // "Nb Ch."
+
+    planning->cadre()->Abandonner();
+    glisser(cellule(1, 3), cellule(1, 3));
+    EXPECT_EQ(planning->cadre()->reservationCourante(), -1);
+    glisser(cellule(0, 11), cellule(0, 11));
+    EXPECT_EQ(planning->cadre()->reservationCourante(), id);
+    EXPECT_EQ(dansCadre<QLineEdit>("edNom")->text(), "Dupont");
+}
+
+TEST_F(EcranPlanning, EnregistrerSurUnJourPrisMontreLErreurDeDisponibiliteEtNEcritRien)
+{
+    planning->ChoisirPlage(cellule(1, 10), cellule(1, 10));
+    saisir("edNom", "Dupont");
+    saisir("edNbPers", "2");
+    ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
+    // The guest typed is the editor's business (it stores a new guest as typed); the stay's
+    // tables must stay as they are.
+    const QStringList tables{"Reservation", "Planning", "PrestCompl", "Repas", "DepRec", "Factures", "FactLig"};
+    const QStringList avant = instantane(tables);
+
+    // 9 to 11 on the same room: the last day is free, the 10th is not.
+    planning->ChoisirPlage(cellule(1, 9), cellule(1, 11));
+    ASSERT_EQ(planning->cadre()->reservationCourante(), -1);
+    saisir("edNom", "Martin");
+    saisir("edNbPers", "2");
+    env.dialogues.vider();
+    EXPECT_FALSE(planning->EnregistrerReservation());
+    EXPECT_EQ(dernierMessage(),
+        "La réservation ne peut pas être enregistrée pour les raisons suivantes : "
+        "\nL'hébergement Chambre verte est déjà pré-réservé ou réservé par un autre hôte le 10/07/2026");
+    EXPECT_EQ(instantane(tables), avant);
+    EXPECT_EQ(cellule(1, 9).data().toString(), "");
+}
+
+TEST(CouleursPlanning, LaPremiereRegleQuiSAppliqueDonneLaCouleurDuTexte)
+{
+    const TCouleurs c = couleursParDefaut();
+    const auto q = [&](int n) { return couleurs::versQColor(c.at(std::size_t(n))); };
+    struct Cas {
+        int etat;
+        bool contratRecu, solde, nonEnvoye;
+        int couleurChambre;
+        QColor attendu;
+    };
+    const QList<Cas> cas{
+        {etats::Option, false, false, false, -1, q(14)},
+        {etats::Reserve, false, true, true, -1, q(11)},
+        {etats::Reserve, true, true, true, -1, q(12)},
+        {etats::Reserve, true, false, true, -1, q(13)},
+        {etats::Reserve, true, false, false, 0x00FF00, couleurs::versQColor(0x00FF00)},
+        {etats::Reserve, true, false, false, -1, q(6)},
+    };
+    for (const Cas& k : cas) {
+        TJourPlan j;
+        j.Etat = k.etat;
+        j.ContratRecu = k.contratRecu;
+        j.Solde = k.solde;
+        j.ContratNonEnvoye = k.nonEnvoye;
+        EXPECT_EQ(ModelePlanning::couleurTexte(j, k.couleurChambre, c), k.attendu);
+    }
+    EXPECT_EQ(ModelePlanning::couleurGroupe(10), ModelePlanning::couleurGroupe(20));
+    EXPECT_EQ(ModelePlanning::couleurGroupe(11), ModelePlanning::couleurGroupe(1));
+    EXPECT_EQ(ModelePlanning::couleurGroupe(1), QColor(Qt::red));
+}
+
+} // namespace velorin::test
