@@ -2,7 +2,10 @@
 
 #include "planning/screens/ModelePlanning.h"
 #include "planning/screens/TFrmPlanning.h"
+#include "maintenance/DonneesDemo.h"
 #include "reservations/Reservations.h"
+
+#include <QPixmap>
 
 #include <QTableView>
 
@@ -173,6 +176,37 @@ TEST(CouleursPlanning, LaPremiereRegleQuiSAppliqueDonneLaCouleurDuTexte)
     EXPECT_EQ(ModelePlanning::couleurGroupe(10), ModelePlanning::couleurGroupe(20));
     EXPECT_EQ(ModelePlanning::couleurGroupe(11), ModelePlanning::couleurGroupe(1));
     EXPECT_EQ(ModelePlanning::couleurGroupe(1), QColor(Qt::red));
+}
+
+// The demonstration guest house on the planning: held days show their guests. With
+// VELORIN_CAPTURE_PLANNING set to a file name, the screen is saved there as a picture.
+TEST(EcranPlanningDemo, LesDonneesDeDemonstrationSAffichent)
+{
+    EnvironnementTest env;
+    env.horloge.reglerJour(QDate(2025, 6, 15));
+    DMCommun commun{env.services(), env.programme()};
+    DMVelorin velorin{commun};
+    commun.creer();
+    ParametresDemo p;
+    p.reference = QDate(2025, 6, 15);
+    GenerateurDemo(velorin).generer(p);
+    velorin.options().ChargerOptions();
+    ContexteEcrans contexte{commun, velorin, env.services()};
+
+    TFrmPlanning planning(contexte);
+    planning.resize(1500, 900);
+    planning.show();
+    EXPECT_EQ(planning.dateAffichage(), planning.dateInitiale());
+    ModelePlanning* m = planning.modele();
+    int occupes = 0;
+    for (int c = 0; c < m->chambres().size(); ++c)
+        for (int j = 0; j < joursPlanning; ++j)
+            if (!m->index(j, c).data().toString().isEmpty()) ++occupes;
+    EXPECT_GT(occupes, 0);
+    const QString fichier = qEnvironmentVariable("VELORIN_CAPTURE_PLANNING");
+    if (!fichier.isEmpty()) {
+        EXPECT_TRUE(planning.grab().save(fichier));
+    }
 }
 
 } // namespace velorin::test
