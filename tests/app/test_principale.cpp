@@ -129,18 +129,22 @@ TEST_F(Principale, MenusCompletsDansLOrdreAvecLesEntreesNonConstruitesDesactivee
     // Built screens are enabled, the others wait for theirs.
     EXPECT_TRUE(fenetre->action(EntreeMenu::ParamCouleurs)->isEnabled());
     EXPECT_TRUE(fenetre->action(EntreeMenu::Messagerie)->isEnabled());
-    for (EntreeMenu e : {EntreeMenu::Hebergeur, EntreeMenu::Hotes, EntreeMenu::Sauvegarde, EntreeMenu::BilanActivite})
+    EXPECT_TRUE(fenetre->action(EntreeMenu::Hotes)->isEnabled());
+    for (EntreeMenu e : {EntreeMenu::Hebergeur, EntreeMenu::Sauvegarde, EntreeMenu::BilanActivite})
         EXPECT_FALSE(fenetre->action(e)->isEnabled()) << TfrmPrincipale::libelle(e).toStdString();
     EXPECT_TRUE(fenetre->findChild<QAction*>("mnuQuitter")->isEnabled());
     EXPECT_TRUE(fenetre->actionPanneauAide()->isCheckable());
 
-    // The toolbar: Planning and Recettes, disabled until registered, then enabled.
+    // The toolbar: Planning (registered with the program's screens) and Recettes, disabled
+    // until registered, then enabled.
     auto* planning = fenetre->findChild<QToolButton*>("BtnPlanning");
     auto* recettes = fenetre->findChild<QToolButton*>("BtnRecettes");
     ASSERT_TRUE(planning && recettes);
     EXPECT_EQ(planning->toolTip(), "Planning");
     EXPECT_EQ(recettes->toolTip(), "Recettes");
-    EXPECT_FALSE(planning->isEnabled());
+    EXPECT_TRUE(planning->isEnabled());
+    EXPECT_TRUE(fenetre->action(EntreeMenu::Planning)->isEnabled());
+    EXPECT_FALSE(recettes->isEnabled());
     fenetre->registre().enfant<TFrmEssai>(EntreeMenu::Recettes);
     EXPECT_TRUE(recettes->isEnabled());
     EXPECT_TRUE(fenetre->action(EntreeMenu::Recettes)->isEnabled());
