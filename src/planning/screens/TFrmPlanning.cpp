@@ -145,7 +145,7 @@ TFrmPlanning::TFrmPlanning(ContexteEcrans& contexte, QWidget* parent)
     btnRegrouper_->setEnabled(false); // grouping belongs to invoicing, not built yet
     QPushButton* reaffecter = ajouterBouton(u"&Changer Hôte"_qs, "btnReaffecter");
     reaffecter->setToolTip(u"Affecter la réservation à un autre hôte"_qs);
-    reaffecter->setEnabled(false); // needs the guests list in selection mode
+    connect(reaffecter, &QPushButton::clicked, this, [this] { ReaffecterReservation(); });
     QPushButton* imprimer = ajouterBouton(u"&Imprimer le planning"_qs, "BtnImpPlan");
     imprimer->setToolTip(u"Imprimer le planning"_qs);
     imprimer->setEnabled(false);
@@ -548,6 +548,20 @@ void TFrmPlanning::SupprimerReservation()
                 envoyerMessage(contexte().fenetrePrincipale, WMActualiserPlanning);
             }
         }
+    }
+    redessiner();
+}
+
+void TFrmPlanning::ReaffecterReservation()
+{
+    const int identifiant = cadre_->reservationCourante();
+    if (identifiant <= 0 || !cadre_->choisirHote) return;
+    // With both names empty the editor's guest search is the guests list in selection mode.
+    const int idContact = cadre_->choisirHote(QString(), QString());
+    if (idContact <= 0) return;
+    if (contexte().velorin.reservations().ReaffecterReservation(identifiant, idContact)) {
+        cadre_->OuvrirReservation(identifiant);
+        envoyerMessage(contexte().fenetrePrincipale, WMActualiserPlanning);
     }
     redessiner();
 }

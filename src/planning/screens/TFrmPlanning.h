@@ -50,6 +50,8 @@ public:
     bool EnregistrerReservation();
     // BtnSupprimerReserv: deletes the shown reservation once confirmed.
     void SupprimerReservation();
+    // btnReaffecter: gives the shown reservation to a guest chosen in the guests list.
+    void ReaffecterReservation();
     // BtnRechNom.
     void RechercherNom(const QString& nom);
 

@@ -147,6 +147,47 @@ TEST_F(EcranPlanning, EnregistrerSurUnJourPrisMontreLErreurDeDisponibiliteEtNEcr
     EXPECT_EQ(cellule(1, 9).data().toString(), "");
 }
 
+TEST_F(EcranPlanning, ChangerDHoteDonneLaReservationAuNouvelHote)
+{
+    planning->ChoisirPlage(cellule(0, 10), cellule(0, 10));
+    saisir("edNom", "Dupont");
+    saisir("edNbPers", "2");
+    ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
+    const int id = valeur("SELECT Identifiant FROM Reservation").toInt();
+    planning->cadre()->choisirHote = [this](const QString&, const QString&) { return martin; };
+
+    planning->ReaffecterReservation();
+
+    EXPECT_EQ(valeur("SELECT IdContact FROM Reservation WHERE Identifiant = ?", {id}).toInt(), martin);
+    EXPECT_EQ(cellule(0, 10).data().toString(), "Martin");
+}
+
+TEST_F(EcranPlanning, UneRemarqueSaisieEnHorizontaleEstEnregistreePourSonJour)
+{
+    planning->setPresentation(ModelePlanning::Horizontale);
+    ModelePlanning* m = planning->modele();
+    EXPECT_EQ(m->columnCount(), joursPlanning);
+    EXPECT_EQ(m->headerData(3, Qt::Vertical).toString(), "Observations");
+    // Third day of the window: column 2.
+    ASSERT_TRUE(m->setData(m->index(3, 2), "Arrivée du plombier"));
+    EXPECT_EQ(valeur("SELECT Remarque FROM Remarques WHERE Jour = ?", {iso(juillet(3))}).toString(),
+        "Arrivée du plombier");
+    EXPECT_FALSE(m->flags(m->index(4, 2)) & Qt::ItemIsSelectable); // "Nb Ch." line
+}
+
+TEST_F(EcranPlanning, MoisSuivantApresDecembrePasseEnJanvierEtAjouteLAnnee)
+{
+    planning->AfficherAPartirDu(QDate(2031, 12, 1));
+    planning->MoisSuivant();
+    EXPECT_EQ(planning->dateAffichage(), QDate(2032, 1, 1));
+    auto* annees = planning->findChild<QComboBox*>("cbAnnee");
+    EXPECT_GE(annees->findText("2032"), 0);
+    EXPECT_EQ(annees->currentText(), "2032");
+    EXPECT_EQ(planning->findChild<QComboBox*>("cbMois")->currentText(), "Janvier");
+    planning->MoisPrecedent();
+    EXPECT_EQ(planning->dateAffichage(), QDate(2031, 12, 1));
+}
+
 TEST(CouleursPlanning, LaPremiereRegleQuiSAppliqueDonneLaCouleurDuTexte)
 {
     const TCouleurs c = couleursParDefaut();
