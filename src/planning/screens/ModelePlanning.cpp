@@ -52,7 +52,10 @@ void ModelePlanning::setCouleurs(const TCouleurs& couleurs)
     if (rowCount() > 0 && columnCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
-void ModelePlanning::setAujourdhui(const QDate& jour) { aujourdhui_ = jour; }
+void ModelePlanning::setAujourdhui(const QDate& jour)
+{
+    aujourdhui_ = jour;
+}
 
 ModelePlanning::Position ModelePlanning::position(const QModelIndex& index) const
 {
@@ -75,14 +78,10 @@ const TJourPlan* ModelePlanning::jourPlan(Position p) const
 QString ModelePlanning::texteJour(const TJourPlan& jour)
 {
     switch (jour.Etat) {
-    case etats::Fermee:
-        return u"Fermée"_qs;
-    case etats::Option:
-        return u"Option "_qs + jour.NomHote;
-    case etats::Reserve:
-        return jour.NomHote;
-    default:
-        return {};
+    case etats::Fermee: return u"Fermée"_qs;
+    case etats::Option: return u"Option "_qs + jour.NomHote;
+    case etats::Reserve: return jour.NomHote;
+    default: return {};
     }
 }
 
@@ -100,8 +99,8 @@ QColor ModelePlanning::couleurTexte(const TJourPlan& jour, int couleurChambre, c
 QColor ModelePlanning::couleurGroupe(int idReg)
 {
     // Stored blue-green-red, as every colour of the program.
-    static constexpr int palette[10] = {
-        0x0000FF, 0x00FF00, 0xFF0000, 0x000080, 0x008000, 0x800000, 0x808080, 0x660066, 0x666600, 0x006666};
+    static constexpr int palette[10]
+        = {0x0000FF, 0x00FF00, 0xFF0000, 0x000080, 0x008000, 0x800000, 0x808080, 0x660066, 0x666600, 0x006666};
     if (idReg <= 0) return {};
     return couleurs::versQColor(palette[(idReg - 1) % 10]);
 }
@@ -132,29 +131,19 @@ QVariant ModelePlanning::donneeChambre(Position p, int role) const
     const TJourPlan& jour = chambre.Jours.at(std::size_t(p.jour));
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
-        return texteJour(jour);
+    case Qt::ToolTipRole: return texteJour(jour);
     case Qt::BackgroundRole:
         switch (jour.TypeJour) {
-        case typesJour::Ferie:
-            return couleurs::versQColor(couleurs_.at(fondFeries));
-        case typesJour::WeekEnd:
-            return couleurs::versQColor(couleurs_.at(fondWeekEnd));
-        case typesJour::AvecRepas:
-            return couleurs::versQColor(couleurs_.at(fondRepas));
-        default:
-            return QColor(Qt::white);
+        case typesJour::Ferie: return couleurs::versQColor(couleurs_.at(fondFeries));
+        case typesJour::WeekEnd: return couleurs::versQColor(couleurs_.at(fondWeekEnd));
+        case typesJour::AvecRepas: return couleurs::versQColor(couleurs_.at(fondRepas));
+        default: return QColor(Qt::white);
         }
-    case Qt::ForegroundRole:
-        return couleurTexte(jour, chambre.Couleur, couleurs_);
-    case RoleCadre:
-        return jour.CouleurPrest > 0 ? QVariant(couleurs::versQColor(jour.CouleurPrest)) : QVariant();
-    case RoleGroupe:
-        return jour.IdReg > 0 ? QVariant(couleurGroupe(jour.IdReg)) : QVariant();
-    case RoleMilieuSejour:
-        return jour.MilieuSejour;
-    default:
-        return {};
+    case Qt::ForegroundRole: return couleurTexte(jour, chambre.Couleur, couleurs_);
+    case RoleCadre: return jour.CouleurPrest > 0 ? QVariant(couleurs::versQColor(jour.CouleurPrest)) : QVariant();
+    case RoleGroupe: return jour.IdReg > 0 ? QVariant(couleurGroupe(jour.IdReg)) : QVariant();
+    case RoleMilieuSejour: return jour.MilieuSejour;
+    default: return {};
     }
 }
 
@@ -169,17 +158,13 @@ QVariant ModelePlanning::donneeResume(Position p, int role) const
         const int valeur = p.chambre == n + 1 ? fenetre_.ChambresReservees.at(i) : fenetre_.Repas.at(i);
         return valeur == 0 ? QString() : QString::number(valeur);
     }
-    case Qt::ToolTipRole:
-        return p.chambre == n ? QVariant(fenetre_.Remarques.at(i)) : QVariant();
+    case Qt::ToolTipRole: return p.chambre == n ? QVariant(fenetre_.Remarques.at(i)) : QVariant();
     case Qt::BackgroundRole:
         if (dateDuJour(p.jour) == aujourdhui_) return couleurs::versQColor(couleurs_.at(surlignageJour));
         return couleurFixe;
-    case Qt::ForegroundRole:
-        return couleurs::versQColor(couleurs_.at(titresZones));
-    case RoleLigneResume:
-        return p.chambre > n;
-    default:
-        return {};
+    case Qt::ForegroundRole: return couleurs::versQColor(couleurs_.at(titresZones));
+    case RoleLigneResume: return p.chambre > n;
+    default: return {};
     }
 }
 

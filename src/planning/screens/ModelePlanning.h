@@ -21,9 +21,9 @@ public:
     // Extra roles the delegate paints.
     enum Roles {
         RoleCadre = Qt::UserRole + 1, // QColor of the frame of a coloured service
-        RoleGroupe,                   // QColor of the group mark
-        RoleMilieuSejour,             // bool
-        RoleLigneResume,              // bool: beyond "Observations", text right-aligned
+        RoleGroupe, // QColor of the group mark
+        RoleMilieuSejour, // bool
+        RoleLigneResume, // bool: beyond "Observations", text right-aligned
     };
 
     // A position of the grid on its two axes: accommodation index (0..N-1, then N for

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -34,8 +35,8 @@ namespace velorin {
 
 namespace {
 
-const QStringList nomsMois{u"Janvier"_qs, u"Février"_qs, u"Mars"_qs, u"Avril"_qs, u"Mai"_qs, u"Juin"_qs,
-    u"Juillet"_qs, u"Août"_qs, u"Septembre"_qs, u"Octobre"_qs, u"Novembre"_qs, u"Décembre"_qs};
+const QStringList nomsMois{u"Janvier"_qs, u"Février"_qs, u"Mars"_qs, u"Avril"_qs, u"Mai"_qs, u"Juin"_qs, u"Juillet"_qs,
+    u"Août"_qs, u"Septembre"_qs, u"Octobre"_qs, u"Novembre"_qs, u"Décembre"_qs};
 
 enum ColonneResultat { Nuits, Max, Pourc, Repas, CA, Paye, Com, nombreColonnes };
 
@@ -46,29 +47,28 @@ QString montant(double valeur)
     return francais.toString(valeur, 'f', 2).replace(francais.groupSeparator(), u" "_qs);
 }
 
-QString pourcentage(double valeur) { return QLocale(QLocale::French).toString(valeur, 'f', 2) + u" %"_qs; }
+QString pourcentage(double valeur)
+{
+    return QLocale(QLocale::French).toString(valeur, 'f', 2) + u" %"_qs;
+}
 
 QString valeurResultat(const TTotauxPlanning& t, int colonne, bool annee)
 {
     switch (colonne) {
-    case Nuits:
-        return QString::number(annee ? t.TotNuitAn : t.TotNuitMois);
-    case Max:
-        return QString::number(annee ? t.PosNuitAn : t.PosNuitMois);
-    case Pourc:
-        return pourcentage(annee ? t.PourAn : t.PourMois);
-    case Repas:
-        return QString::number(annee ? t.NbRepAn : t.NbRepMois);
-    case CA:
-        return montant(annee ? t.CAAn : t.CAMois);
-    case Paye:
-        return montant(annee ? t.DejaPAn : t.DejaPMois);
-    default:
-        return montant(annee ? t.ComAn : t.ComMois);
+    case Nuits: return QString::number(annee ? t.TotNuitAn : t.TotNuitMois);
+    case Max: return QString::number(annee ? t.PosNuitAn : t.PosNuitMois);
+    case Pourc: return pourcentage(annee ? t.PourAn : t.PourMois);
+    case Repas: return QString::number(annee ? t.NbRepAn : t.NbRepMois);
+    case CA: return montant(annee ? t.CAAn : t.CAMois);
+    case Paye: return montant(annee ? t.DejaPAn : t.DejaPMois);
+    default: return montant(annee ? t.ComAn : t.ComMois);
     }
 }
 
-QString moisAnnee(const QDate& jour) { return nomsMois.at(jour.month() - 1).toLower() + u' ' + QString::number(jour.year()); }
+QString moisAnnee(const QDate& jour)
+{
+    return nomsMois.at(jour.month() - 1).toLower() + u' ' + QString::number(jour.year());
+}
 
 } // namespace
 
@@ -91,8 +91,8 @@ TFrmPlanning::TFrmPlanning(ContexteEcrans& contexte, QWidget* parent)
     grille_->setModel(modele_);
     grille_->setItemDelegate(new DeleguePlanning(grille_));
     grille_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    grille_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                             QAbstractItemView::AnyKeyPressed);
+    grille_->setEditTriggers(
+        QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     grille_->horizontalHeader()->setDefaultSectionSize(40);
     grille_->verticalHeader()->setDefaultSectionSize(20);
     grille_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -140,8 +140,7 @@ TFrmPlanning::TFrmPlanning(ContexteEcrans& contexte, QWidget* parent)
     supprimer->setToolTip(u"Supprimer la réservation sélectionnée"_qs);
     connect(supprimer, &QPushButton::clicked, this, [this] { SupprimerReservation(); });
     btnRegrouper_ = ajouterBouton(u"&Regrouper"_qs, "BtnRegrouper");
-    btnRegrouper_->setToolTip(
-        u"Permet de regrouper plusieurs réservations en un même contrat et une même facture"_qs);
+    btnRegrouper_->setToolTip(u"Permet de regrouper plusieurs réservations en un même contrat et une même facture"_qs);
     btnRegrouper_->setEnabled(false); // grouping belongs to invoicing, not built yet
     QPushButton* reaffecter = ajouterBouton(u"&Changer Hôte"_qs, "btnReaffecter");
     reaffecter->setToolTip(u"Affecter la réservation à un autre hôte"_qs);
@@ -150,8 +149,7 @@ TFrmPlanning::TFrmPlanning(ContexteEcrans& contexte, QWidget* parent)
     imprimer->setToolTip(u"Imprimer le planning"_qs);
     imprimer->setEnabled(false);
     QPushButton* publier = ajouterBouton(u"&Màj planning internet"_qs, "btnCreeEnvPlanning");
-    publier->setToolTip(
-        u"Mise à jour du planning sur internet, de la date du jour jusqu'à la fin du mois choisi "_qs);
+    publier->setToolTip(u"Mise à jour du planning sur internet, de la date du jour jusqu'à la fin du mois choisi "_qs);
     publier->setEnabled(false);
 
     rafraichissement_ = new QTimer(this);
@@ -234,13 +232,12 @@ void TFrmPlanning::construireBarre()
     edRechNom_->setToolTip(u"Saisie du nom à rechercher dans le planning"_qs);
     auto* rechercher = new QPushButton(u"Rechercher"_qs);
     rechercher->setObjectName(u"BtnRechNom"_qs);
-    rechercher->setToolTip(
-        u"Recherche une réservation sur le nom, et affiche le planning à la date trouvée"_qs);
+    rechercher->setToolTip(u"Recherche une réservation sur le nom, et affiche le planning à la date trouvée"_qs);
     connect(rechercher, &QPushButton::clicked, this, [this] { RechercherNom(edRechNom_->text()); });
     connect(edRechNom_, &QLineEdit::returnPressed, this, [this] { RechercherNom(edRechNom_->text()); });
 
-    for (QWidget* w : std::initializer_list<QWidget*>{moins, cbMois_, cbAnnee_, plus, libelle, dateAff_,
-             btnAujourdhui_, btnActualiser_, cbPresGrille_, cbPosReserv_, spHautLigne_, libNom, edRechNom_, rechercher})
+    for (QWidget* w : std::initializer_list<QWidget*>{moins, cbMois_, cbAnnee_, plus, libelle, dateAff_, btnAujourdhui_,
+             btnActualiser_, cbPresGrille_, cbPosReserv_, spHautLigne_, libNom, edRechNom_, rechercher})
         barre->addWidget(w);
     barre->addStretch(1);
 }
@@ -253,14 +250,14 @@ void TFrmPlanning::construireResultats()
     grille->setContentsMargins(0, 0, 0, 0);
     grille->setHorizontalSpacing(4);
     grille->setVerticalSpacing(1);
-    const QStringList titres{u"Nb nuits"_qs, u"Nb max"_qs, u"Pourc."_qs, u"Nb rep."_qs, u"CA estimé"_qs,
-        u"Déjà payé"_qs, u"Com."_qs};
+    const QStringList titres{
+        u"Nb nuits"_qs, u"Nb max"_qs, u"Pourc."_qs, u"Nb rep."_qs, u"CA estimé"_qs, u"Déjà payé"_qs, u"Com."_qs};
     const QString bulleCA = u"Chiffre d'Affaire estimé d'après le montant des réservations du mois ou de l'année "
                             u"(en fonction de la date de la dernière nuit de la réservation)"_qs;
     const QStringList bulles{u"Nombre de nuitées réalisées dans le mois ou l'année"_qs,
         u"Nombre de nuitées possibles dans le mois ou l'année (nb jours x nb chambres)"_qs,
-        u"Pourcentage de remplissage (nb réalisé / nb possible)"_qs,
-        u"Nombre de repas dans le mois ou l'année"_qs, bulleCA, bulleCA,
+        u"Pourcentage de remplissage (nb réalisé / nb possible)"_qs, u"Nombre de repas dans le mois ou l'année"_qs,
+        bulleCA, bulleCA,
         u"Montant de commission estimé d'après les réservations du mois ou de l'année (en fonction de la date de "
         u"la dernière nuit de la réservation)"_qs};
     libMois_ = new QLabel(u"Mois"_qs);
@@ -419,8 +416,7 @@ void TFrmPlanning::appliquerTailles()
     const int n = int(chambres_.size());
     if (modele_->presentation() == ModelePlanning::Verticale) {
         grille_->verticalHeader()->setMinimumWidth(70);
-        for (int c = 0; c < modele_->columnCount(); ++c)
-            h->resizeSection(c, c < n ? 100 : c == n ? 150 : 45);
+        for (int c = 0; c < modele_->columnCount(); ++c) h->resizeSection(c, c < n ? 100 : c == n ? 150 : 45);
     } else {
         grille_->verticalHeader()->setMinimumWidth(100);
         for (int c = 0; c < modele_->columnCount(); ++c) h->resizeSection(c, 60);
@@ -438,8 +434,8 @@ void TFrmPlanning::ecrireResultats()
             QLabel* boite = resultats_.at(ligne * nombreColonnes + c);
             const bool annee = ligne == 1;
             boite->setText(valeurResultat(f.Totaux, c, annee));
-            boite->setToolTip((annee ? QString::number(precedent.year()) : moisAnnee(precedent)) + u" : "_qs +
-                              valeurResultat(f.TotauxAnneePrecedente, c, annee));
+            boite->setToolTip((annee ? QString::number(precedent.year()) : moisAnnee(precedent)) + u" : "_qs
+                + valeurResultat(f.TotauxAnneePrecedente, c, annee));
             const bool visible = c == Repas ? affRepas_ : c >= CA ? affCA_ : true;
             boite->setVisible(visible);
             titresResultats_.at(c)->setVisible(visible);
@@ -524,7 +520,45 @@ void TFrmPlanning::montrerCellule(const QModelIndex& index)
     const TJourPlan* jour = modele_->jourPlan(modele_->position(index));
     if (!jour || jour->IdReservation <= 0) return;
     cadre_->OuvrirReservation(jour->IdReservation);
+    verifierHote(jour->IdReservation);
     btnRegrouper_->setText(jour->IdReg > 0 ? u"&Dégrouper"_qs : u"&Regrouper"_qs);
+}
+
+void TFrmPlanning::verifierHote(int identifiant)
+{
+    QVariantList ligne;
+    try {
+        QSqlQuery requete = commun().base().executer(
+            u"SELECT R.IdContact, C.Nom, C.Prenom FROM Reservation R LEFT JOIN Contact C ON C.Identifiant = "
+            u"R.IdContact WHERE R.Identifiant = ?"_qs,
+            QVariantList{identifiant});
+        if (!requete.next()) return;
+        ligne = {requete.value(0), requete.value(1), requete.value(2)};
+    } catch (const std::exception& e) {
+        dialogues().erreur(texteErreur(e));
+        return;
+    }
+    const int idContact = ligne.at(0).toInt();
+    if (idContact <= 0 || !ligne.at(1).toString().isEmpty() || !ligne.at(2).toString().isEmpty()) return;
+    const QString sansHote
+        = u"La réservation reste sans hôte attribué, vous devez la supprimer ou l'attribuer à un autre hôte."_qs;
+    const QString verifier = u"\rVous pouvez aussi vérifier tous les hôtes manquants dans le menu Utilitaires / "
+                             u"Réindexation, \rpuis en cliquant sur Corriger les données et Réindexer."_qs;
+    if (dialogues().question(u"Il semble que l'hôte saisi pour cette réservation a disparu. \rVoulez-vous le saisir "
+                             u"à nouveau ?"_qs
+            + verifier)) {
+        if (cadre_->modifierHote && cadre_->modifierHote(idContact)) {
+            redessiner();
+            cadre_->OuvrirReservation(identifiant);
+            return;
+        }
+        dialogues().information(sansHote + verifier);
+    } else {
+        dialogues().information(sansHote);
+    }
+    TReservation r = contexte().velorin.reservations().ChargerReservation(identifiant);
+    r.IdContact = -1;
+    cadre_->AfficherReservation(r);
 }
 
 bool TFrmPlanning::EnregistrerReservation()
@@ -580,8 +614,8 @@ void TFrmPlanning::RechercherNom(const QString& saisi)
         trouve = commun().base().valeur(
             u"SELECT R.DateDeb FROM Reservation R, Contact C WHERE R.DateDeb >= ? AND R.IdContact = C.Identifiant "
             u"AND (C.Nom = ? OR C.Nom = ? OR C.Nom = ?) ORDER BY R.DateDeb"_qs,
-            QVariantList{dialecte::valeurDate(contexte().services.horloge.aujourdhui()), nom.toLower(), nom.toUpper(),
-                nom});
+            QVariantList{
+                dialecte::valeurDate(contexte().services.horloge.aujourdhui()), nom.toLower(), nom.toUpper(), nom});
     } catch (const std::exception& e) {
         dialogues().erreur(texteErreur(e));
         return;
@@ -603,7 +637,10 @@ void TFrmPlanning::programmerRafraichissement()
     if (reseau() && periode > 0) rafraichissement_->start(periode);
 }
 
-void TFrmPlanning::changementFrequence() { programmerRafraichissement(); }
+void TFrmPlanning::changementFrequence()
+{
+    programmerRafraichissement();
+}
 
 void TFrmPlanning::messageFenetre(QEvent::Type type)
 {

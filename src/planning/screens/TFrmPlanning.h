@@ -73,6 +73,8 @@ private:
     void ecrireResultats();
     void appliquerTailles();
     void montrerCellule(const QModelIndex& index);
+    // A reservation whose guest has vanished: the user may enter the guest again.
+    void verifierHote(int identifiant);
     void choisirMoisAnnee();
     void ajouterAnnee(int annee);
     void placerCadre(int position);

@@ -1,8 +1,8 @@
 #include "reservations/screens/EditeurTest.h"
 
+#include "maintenance/DonneesDemo.h"
 #include "planning/screens/ModelePlanning.h"
 #include "planning/screens/TFrmPlanning.h"
-#include "maintenance/DonneesDemo.h"
 #include "reservations/Reservations.h"
 
 #include <QPixmap>
@@ -170,8 +170,8 @@ TEST_F(EcranPlanning, UneRemarqueSaisieEnHorizontaleEstEnregistreePourSonJour)
     EXPECT_EQ(m->headerData(3, Qt::Vertical).toString(), "Observations");
     // Third day of the window: column 2.
     ASSERT_TRUE(m->setData(m->index(3, 2), "Arrivée du plombier"));
-    EXPECT_EQ(valeur("SELECT Remarque FROM Remarques WHERE Jour = ?", {iso(juillet(3))}).toString(),
-        "Arrivée du plombier");
+    EXPECT_EQ(
+        valeur("SELECT Remarque FROM Remarques WHERE Jour = ?", {iso(juillet(3))}).toString(), "Arrivée du plombier");
     EXPECT_FALSE(m->flags(m->index(4, 2)) & Qt::ItemIsSelectable); // "Nb Ch." line
 }
 
@@ -186,6 +186,48 @@ TEST_F(EcranPlanning, MoisSuivantApresDecembrePasseEnJanvierEtAjouteLAnnee)
     EXPECT_EQ(planning->findChild<QComboBox*>("cbMois")->currentText(), "Janvier");
     planning->MoisPrecedent();
     EXPECT_EQ(planning->dateAffichage(), QDate(2031, 12, 1));
+}
+
+TEST_F(EcranPlanning, UnHoteDisparuEstSignaleEtLaReservationSAfficheSansHote)
+{
+    planning->ChoisirPlage(cellule(0, 10), cellule(0, 10));
+    saisir("edNom", "Dupont");
+    saisir("edNbPers", "2");
+    ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
+    sql("UPDATE Contact SET Nom = '', Prenom = NULL WHERE Identifiant = (SELECT IdContact FROM Reservation)");
+    planning->Actualiser();
+    env.dialogues.vider();
+    env.dialogues.reponses.enqueue(false);
+
+    planning->ChoisirPlage(cellule(0, 10), cellule(0, 10));
+
+    ASSERT_EQ(env.dialogues.questions().size(), 1);
+    EXPECT_TRUE(
+        env.dialogues.questions().first().startsWith("Il semble que l'hôte saisi pour cette réservation a disparu."));
+    EXPECT_EQ(dernierMessage(),
+        "La réservation reste sans hôte attribué, vous devez la supprimer ou l'attribuer à un autre hôte.");
+    EXPECT_EQ(dansCadre<QLineEdit>("edNom")->text(), "");
+}
+
+TEST_F(EcranPlanning, SupprimerApresConfirmationEffaceLaReservationDeLaGrille)
+{
+    planning->ChoisirPlage(cellule(2, 5), cellule(2, 6));
+    saisir("edNom", "Dupont");
+    saisir("edNbPers", "2");
+    ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
+    ASSERT_EQ(cellule(2, 5).data().toString(), "Dupont");
+
+    env.dialogues.reponses.enqueue(false);
+    planning->SupprimerReservation();
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM Reservation"), 1);
+
+    env.dialogues.reponses.enqueue(true);
+    planning->SupprimerReservation();
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM Reservation"), 0);
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM Planning"), 0);
+    EXPECT_EQ(cellule(2, 5).data().toString(), "");
+    EXPECT_TRUE(env.dialogues.questions().last().startsWith(
+        "Confirmez-vous la suppression de la réservation suivante : \rdu "));
 }
 
 TEST(CouleursPlanning, LaPremiereRegleQuiSAppliqueDonneLaCouleurDuTexte)
