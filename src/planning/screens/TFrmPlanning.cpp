@@ -292,6 +292,7 @@ void TFrmPlanning::preparerAffichage()
     affCA_ = options.AffCA;
     cadre_->AfficherRepas(affRepas_);
     cadre_->RemplirListes();
+    restaurerDisposition();
     chargerHebergements();
     {
         QList<int> annees;
@@ -309,6 +310,58 @@ void TFrmPlanning::preparerAffichage()
     btnAujourdhui_->setText(initiale.toString(u"dd/MM/yyyy"_qs));
     AfficherAPartirDu(initiale);
     programmerRafraichissement();
+}
+
+// The second layout record keeps the planning's own choices: PosX the code 10 + 10 x
+// presentation + docking, PosY the width of the "Observations" column, Larg the editor's width
+// (or height when docked above or below), Haut the row height.
+void TFrmPlanning::restaurerDisposition()
+{
+    int presentation = ModelePlanning::Verticale;
+    int position = 0;
+    if (dispositions().size() > 1) {
+        const TDisposition& d = dispositions().at(1);
+        if (d.PosX == 0) {
+            presentation = ModelePlanning::Horizontale;
+            position = 1;
+        } else if (d.PosX >= 10 && d.PosX <= 14) {
+            presentation = ModelePlanning::Horizontale;
+            position = d.PosX - 10;
+        } else if (d.PosX >= 20 && d.PosX <= 24) {
+            position = d.PosX - 20;
+        }
+        largeurObservations_ = d.PosY;
+        if (d.Haut >= 5 && d.Haut <= 100) spHautLigne_->setValue(d.Haut);
+        tailleCadre_ = d.Larg;
+    }
+    modele_->setPresentation(ModelePlanning::Presentation(presentation));
+    cbPresGrille_->setCurrentIndex(presentation);
+    cbPosReserv_->setCurrentIndex(position);
+    placerCadre(position);
+    if (tailleCadre_ > 0 && position != 4) {
+        QList<int> tailles = separateur_->sizes();
+        const int i = separateur_->indexOf(cadre_);
+        const int total = tailles.at(0) + tailles.at(1);
+        tailles[i] = tailleCadre_;
+        tailles[1 - i] = std::max(0, total - tailleCadre_);
+        separateur_->setSizes(tailles);
+    }
+}
+
+void TFrmPlanning::enregistrerFermeture()
+{
+    T_FrmPI::enregistrerFermeture();
+    const int position = cbPosReserv_->currentIndex();
+    const bool dessusDessous = position == 1 || position == 3;
+    TDisposition d;
+    d.PosX = 10 + 10 * int(modele_->presentation()) + position;
+    d.PosY = dessusDessous || modele_->presentation() != ModelePlanning::Verticale
+        ? 0
+        : grille_->horizontalHeader()->sectionSize(modele_->ligneObservations());
+    d.Larg = dessusDessous ? cadre_->height() : cadre_->width();
+    d.Haut = spHautLigne_->value();
+    d.Autre = 0;
+    commun().disposition().EnregistrerDisposition(cleFenetre(), {dispositions().first(), d});
 }
 
 QDate TFrmPlanning::dateInitiale() const

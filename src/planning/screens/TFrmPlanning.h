@@ -61,12 +61,14 @@ public:
 
 protected:
     void preparerAffichage() override;
+    void enregistrerFermeture() override;
     void changementFrequence() override;
     void messageFenetre(QEvent::Type type) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
     void construireBarre();
+    void restaurerDisposition();
     void construireResultats();
     void chargerHebergements();
     void redessiner();
@@ -105,6 +107,8 @@ private:
     QModelIndex appui_;
     bool affRepas_ = false;
     bool affCA_ = false;
+    int largeurObservations_ = 0;
+    int tailleCadre_ = 0;
     bool miseAJour_ = false; // the boxes are being set by the program
 };
 

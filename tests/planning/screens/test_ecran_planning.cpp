@@ -7,6 +7,8 @@
 
 #include <QPixmap>
 
+#include <QHeaderView>
+#include <QSpinBox>
 #include <QTableView>
 
 namespace velorin::test {
@@ -228,6 +230,21 @@ TEST_F(EcranPlanning, SupprimerApresConfirmationEffaceLaReservationDeLaGrille)
     EXPECT_EQ(cellule(2, 5).data().toString(), "");
     EXPECT_TRUE(env.dialogues.questions().last().startsWith(
         "Confirmez-vous la suppression de la réservation suivante : \rdu "));
+}
+
+TEST_F(EcranPlanning, LaPresentationLaPlaceDuCadreEtLaHauteurDesLignesSontRetrouvees)
+{
+    planning->findChild<QComboBox*>("cbPresGrille")->setCurrentIndex(0);
+    planning->findChild<QComboBox*>("CBPosReserv")->setCurrentIndex(1);
+    planning->findChild<QSpinBox*>("spHautLigne")->setValue(30);
+    planning->close();
+    planning.reset();
+
+    TFrmPlanning autre(contexte);
+    autre.show();
+    EXPECT_EQ(autre.modele()->presentation(), ModelePlanning::Horizontale);
+    EXPECT_EQ(autre.findChild<QComboBox*>("CBPosReserv")->currentText(), "en Bas");
+    EXPECT_EQ(autre.grille()->verticalHeader()->defaultSectionSize(), 30);
 }
 
 TEST(CouleursPlanning, LaPremiereRegleQuiSAppliqueDonneLaCouleurDuTexte)
