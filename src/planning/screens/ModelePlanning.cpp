@@ -1,5 +1,6 @@
 #include "planning/screens/ModelePlanning.h"
 
+#include "app/DatesFr.h"
 #include "planning/Calendrier.h"
 
 #include <QPainter>
@@ -130,8 +131,7 @@ QVariant ModelePlanning::donneeChambre(Position p, int role) const
     const TMoisChambre& chambre = chambres_.at(p.chambre);
     const TJourPlan& jour = chambre.Jours.at(std::size_t(p.jour));
     switch (role) {
-    case Qt::DisplayRole:
-    case Qt::ToolTipRole: return texteJour(jour);
+    case Qt::DisplayRole: return texteJour(jour);
     case Qt::BackgroundRole:
         switch (jour.TypeJour) {
         case typesJour::Ferie: return couleurs::versQColor(couleurs_.at(fondFeries));
@@ -158,7 +158,11 @@ QVariant ModelePlanning::donneeResume(Position p, int role) const
         const int valeur = p.chambre == n + 1 ? fenetre_.ChambresReservees.at(i) : fenetre_.Repas.at(i);
         return valeur == 0 ? QString() : QString::number(valeur);
     }
-    case Qt::ToolTipRole: return p.chambre == n ? QVariant(fenetre_.Remarques.at(i)) : QVariant();
+    case Qt::ToolTipRole:
+        if (p.chambre == n) return fenetre_.Remarques.at(i);
+        if (p.chambre == n + 2 && platsDuJour)
+            return u"Menu du "_qs + dates::courte(dateDuJour(p.jour)) + u" :\n"_qs + platsDuJour(dateDuJour(p.jour));
+        return {};
     case Qt::BackgroundRole:
         if (dateDuJour(p.jour) == aujourdhui_) return couleurs::versQColor(couleurs_.at(surlignageJour));
         return couleurFixe;

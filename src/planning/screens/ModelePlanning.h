@@ -8,6 +8,8 @@
 #include <QDate>
 #include <QStyledItemDelegate>
 
+#include <functional>
+
 namespace velorin {
 
 // The planning grid: the accommodations over the 45 days of the window, then the lines
@@ -41,6 +43,9 @@ public:
     Presentation presentation() const { return presentation_; }
     void setCouleurs(const TCouleurs& couleurs);
     void setAujourdhui(const QDate& jour);
+    // The dishes of a day, each followed by a line break (empty without a meal plan): the
+    // tooltip of the "Repas" line.
+    std::function<QString(const QDate&)> platsDuJour;
 
     const TListeChambres& chambres() const { return chambres_; }
     const FenetrePlanning& fenetre() const { return fenetre_; }

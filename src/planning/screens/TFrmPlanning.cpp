@@ -86,6 +86,7 @@ TFrmPlanning::TFrmPlanning(ContexteEcrans& contexte, QWidget* parent)
 
     modele_ = new ModelePlanning(this);
     modele_->setCouleurs(contexte.commun.couleurs());
+    modele_->platsDuJour = [this](const QDate& jour) { return platsDuJour(jour); };
     grille_ = new QTableView;
     grille_->setObjectName(u"GrillePlanning"_qs);
     grille_->setModel(modele_);
@@ -637,6 +638,24 @@ void TFrmPlanning::SupprimerReservation()
         }
     }
     redessiner();
+}
+
+QString TFrmPlanning::platsDuJour(const QDate& jour)
+{
+    // The meal plan: one PlanRep row per day, dishes in Plat1 to Plat10.
+    QString texte;
+    try {
+        if (!commun().base().tableExiste(u"PlanRep"_qs)) return {};
+        QSqlQuery requete = commun().base().executer(
+            u"SELECT Plat1, Plat2, Plat3, Plat4, Plat5, Plat6, Plat7, Plat8, Plat9, Plat10 FROM PlanRep WHERE Jour = ?"_qs,
+            QVariantList{dialecte::valeurDate(jour)});
+        if (!requete.next()) return {};
+        for (int i = 0; i < 10; ++i) texte += requete.value(i).toString() + u'\n';
+    } catch (const std::exception&) {
+        // A tooltip is no place for an error box; the tooltip stays empty.
+        return {};
+    }
+    return texte;
 }
 
 void TFrmPlanning::ReaffecterReservation()

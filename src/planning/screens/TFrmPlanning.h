@@ -69,6 +69,7 @@ protected:
 private:
     void construireBarre();
     void restaurerDisposition();
+    QString platsDuJour(const QDate& jour);
     void construireResultats();
     void chargerHebergements();
     void redessiner();

@@ -247,6 +247,17 @@ TEST_F(EcranPlanning, LaPresentationLaPlaceDuCadreEtLaHauteurDesLignesSontRetrou
     EXPECT_EQ(autre.grille()->verticalHeader()->defaultSectionSize(), 30);
 }
 
+TEST_F(EcranPlanning, LaBulleDeLaLigneRepasMontreLeMenuDuJour)
+{
+    sql("INSERT INTO PlanRep (Jour, Plat1, Plat2) VALUES (?, 'Velouté', 'Gratin')", {iso(juillet(10))});
+    planning->Actualiser();
+    ModelePlanning* m = planning->modele();
+    EXPECT_EQ(
+        m->index(9, 5).data(Qt::ToolTipRole).toString(), "Menu du 10/07/2026 :\nVelouté\nGratin\n\n\n\n\n\n\n\n\n");
+    EXPECT_EQ(m->index(10, 5).data(Qt::ToolTipRole).toString(), "Menu du 11/07/2026 :\n");
+    EXPECT_EQ(m->index(10, 1).data(Qt::ToolTipRole).toString(), "");
+}
+
 TEST(CouleursPlanning, LaPremiereRegleQuiSAppliqueDonneLaCouleurDuTexte)
 {
     const TCouleurs c = couleursParDefaut();
