@@ -283,6 +283,7 @@ void TFrmPlanning::construireResultats()
             grille->addWidget(boite, ligne + 1, c + 1);
         }
     grille->setColumnStretch(nombreColonnes + 1, 1);
+    panneau->installEventFilter(this);
 }
 
 void TFrmPlanning::preparerAffichage()
@@ -519,6 +520,16 @@ void TFrmPlanning::placerCadre(int position)
 
 bool TFrmPlanning::eventFilter(QObject* objet, QEvent* evenement)
 {
+    if (objet->objectName() == u"PanelResultats"_qs && evenement->type() == QEvent::MouseButtonPress && affCA_) {
+        // A click hides or shows the amounts (each box flips its own visibility).
+        for (int c = CA; c <= Com; ++c) {
+            titresResultats_.at(c)->setVisible(titresResultats_.at(c)->isHidden());
+            for (int ligne = 0; ligne < 2; ++ligne) {
+                QLabel* boite = resultats_.at(ligne * nombreColonnes + c);
+                boite->setVisible(boite->isHidden());
+            }
+        }
+    }
     if (objet == grille_->viewport()) {
         if (evenement->type() == QEvent::MouseButtonPress) {
             auto* souris = static_cast<QMouseEvent*>(evenement);

@@ -258,6 +258,30 @@ TEST_F(EcranPlanning, LaBulleDeLaLigneRepasMontreLeMenuDuJour)
     EXPECT_EQ(m->index(10, 1).data(Qt::ToolTipRole).toString(), "");
 }
 
+TEST_F(EcranPlanning, LesResultatsMontrentLeMoisEtLAnneeAvecLAnneePrecedenteEnBulle)
+{
+    reglerOptions([](Options& o) { o.AffCA = true; });
+    sql("UPDATE Prestation SET DansPourcent = 1 WHERE TypePrest = 0");
+    planning->Actualiser();
+    planning->ChoisirPlage(cellule(0, 10), cellule(0, 11));
+    saisir("edNom", "Dupont");
+    saisir("edNbPers", "2");
+    ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
+
+    auto* nuitsMois = planning->findChild<QLabel*>("ResMois0");
+    auto* caMois = planning->findChild<QLabel*>("ResMois4");
+    ASSERT_TRUE(nuitsMois && caMois);
+    EXPECT_EQ(nuitsMois->text(), "2");
+    EXPECT_EQ(nuitsMois->toolTip(), "juillet 2025 : 0");
+    EXPECT_EQ(planning->findChild<QLabel*>("ResAnnee0")->toolTip(), "2025 : 0");
+    EXPECT_EQ(caMois->text(), "200,00");
+    EXPECT_TRUE(caMois->isVisible());
+
+    QTest::mouseClick(planning->findChild<QWidget*>("PanelResultats"), Qt::LeftButton);
+    EXPECT_FALSE(caMois->isVisible());
+    EXPECT_TRUE(nuitsMois->isVisible());
+}
+
 TEST(CouleursPlanning, LaPremiereRegleQuiSAppliqueDonneLaCouleurDuTexte)
 {
     const TCouleurs c = couleursParDefaut();
