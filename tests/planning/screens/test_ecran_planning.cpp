@@ -282,6 +282,27 @@ TEST_F(EcranPlanning, LesResultatsMontrentLeMoisEtLAnneeAvecLAnneePrecedenteEnBu
     EXPECT_TRUE(nuitsMois->isVisible());
 }
 
+TEST_F(EcranPlanning, LaRechercheParNomAfficheLaPremiereReservationAVenir)
+{
+    planning->ChoisirPlage(cellule(0, 20), cellule(0, 21));
+    saisir("edNom", "Dupont");
+    saisir("edNbPers", "2");
+    ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
+    env.dialogues.vider();
+
+    planning->RechercherNom("  Dupont ");
+    EXPECT_EQ(planning->dateAffichage(), juillet(20));
+    EXPECT_TRUE(env.dialogues.textes().isEmpty());
+
+    planning->RechercherNom("   ");
+    EXPECT_EQ(dernierMessage(), "Vous devez d'abord saisir un nom pour effectuer la recherche");
+    planning->RechercherNom("Personne' OR 1=1 --");
+    EXPECT_EQ(dernierMessage(),
+        "Le programme n'a trouvé aucune réservation correspondant à ce nom, ou uniquement "
+        "des réservations passées.");
+    EXPECT_EQ(planning->dateAffichage(), juillet(20));
+}
+
 TEST(CouleursPlanning, LaPremiereRegleQuiSAppliqueDonneLaCouleurDuTexte)
 {
     const TCouleurs c = couleursParDefaut();
