@@ -129,20 +129,23 @@ TEST_F(Principale, MenusCompletsDansLOrdreAvecLesEntreesNonConstruitesDesactivee
     // Built screens are enabled, the others wait for theirs.
     for (EntreeMenu e : {EntreeMenu::ParamCouleurs, EntreeMenu::Messagerie, EntreeMenu::TypesTarifs,
              EntreeMenu::Hebergements, EntreeMenu::Prestations, EntreeMenu::Repas, EntreeMenu::Options,
-             EntreeMenu::Hotes, EntreeMenu::Organismes, EntreeMenu::Fournisseurs})
+             EntreeMenu::Hotes, EntreeMenu::Organismes, EntreeMenu::Fournisseurs, EntreeMenu::Planning})
         EXPECT_TRUE(fenetre->action(e)->isEnabled()) << TfrmPrincipale::libelle(e).toStdString();
     for (EntreeMenu e : {EntreeMenu::Hebergeur, EntreeMenu::EnvoiMail, EntreeMenu::Sauvegarde, EntreeMenu::BilanActivite})
         EXPECT_FALSE(fenetre->action(e)->isEnabled()) << TfrmPrincipale::libelle(e).toStdString();
     EXPECT_TRUE(fenetre->findChild<QAction*>("mnuQuitter")->isEnabled());
     EXPECT_TRUE(fenetre->actionPanneauAide()->isCheckable());
 
-    // The toolbar: Planning and Recettes, disabled until registered, then enabled.
+    // The toolbar: Planning (registered with the program's screens) and Recettes, disabled
+    // until registered, then enabled.
     auto* planning = fenetre->findChild<QToolButton*>("BtnPlanning");
     auto* recettes = fenetre->findChild<QToolButton*>("BtnRecettes");
     ASSERT_TRUE(planning && recettes);
     EXPECT_EQ(planning->toolTip(), "Planning");
     EXPECT_EQ(recettes->toolTip(), "Recettes");
-    EXPECT_FALSE(planning->isEnabled());
+    EXPECT_TRUE(planning->isEnabled());
+    EXPECT_TRUE(fenetre->action(EntreeMenu::Planning)->isEnabled());
+    EXPECT_FALSE(recettes->isEnabled());
     fenetre->registre().enfant<TFrmEssai>(EntreeMenu::Recettes);
     EXPECT_TRUE(recettes->isEnabled());
     EXPECT_TRUE(fenetre->action(EntreeMenu::Recettes)->isEnabled());

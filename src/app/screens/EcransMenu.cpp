@@ -4,6 +4,7 @@
 #include "app/screens/TFrmParamMessagerie.h"
 #include "catalogue/screens/TFrmPrest.h"
 #include "catalogue/screens/TFrmTypesTarifs.h"
+#include "planning/screens/TFrmPlanning.h"
 #include "reservations/Contacts.h"
 #include "reservations/screens/TFrmClient.h"
 #include "reservations/screens/TFrmClients.h"
@@ -23,6 +24,9 @@ void enregistrerEcransMenu(RegistreEcrans& registre)
     registre.enfant<TFrmParamCouleurs>(EntreeMenu::ParamCouleurs);
     registre.enfant<TFrmParamMessagerie>(EntreeMenu::Messagerie);
     registre.enfant<TFrmOptions>(EntreeMenu::Options);
+
+    // "&Séjours"
+    registre.enfant<TFrmPlanning>(EntreeMenu::Planning);
 
     // "&Contacts"
     registre.enfant<TFrmClients>(EntreeMenu::Hotes, TypeContact::Hote);

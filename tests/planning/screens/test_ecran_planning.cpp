@@ -1,0 +1,368 @@
+#include "reservations/screens/EditeurTest.h"
+
+#include "maintenance/DonneesDemo.h"
+#include "planning/screens/ModelePlanning.h"
+#include "planning/screens/TFrmPlanning.h"
+#include "reservations/Reservations.h"
+
+#include <QPixmap>
+
+#include <QHeaderView>
+#include <QSpinBox>
+#include <QTableView>
+
+namespace velorin::test {
+
+// The planning over the editor's guest house, shown from 1 July 2026 in "Verticale": day d
+// of July is row d - 1, the rooms are the columns in catalogue order.
+class EcranPlanning : public EditeurTest {
+protected:
+    EcranPlanning()
+    {
+        env.horloge.reglerJour(juillet(1));
+        planning = std::make_unique<TFrmPlanning>(contexte);
+        planning->show();
+        planning->AfficherAPartirDu(juillet(1));
+        env.dialogues.vider();
+    }
+
+    QModelIndex cellule(int chambre, int jourDeJuillet)
+    {
+        return planning->modele()->indexDe({chambre, jourDeJuillet - 1});
+    }
+    template <typename T> T* dansCadre(const char* nom)
+    {
+        T* w = planning->cadre()->findChild<T*>(QString::fromLatin1(nom));
+        EXPECT_NE(w, nullptr) << nom;
+        return w;
+    }
+    void saisir(const char* nom, const QString& texte)
+    {
+        QLineEdit* e = dansCadre<QLineEdit>(nom);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, texte);
+    }
+    QStringList hebergementsDuCadre()
+    {
+        auto* liste = dansCadre<QTableWidget>("ListeHebergements");
+        QStringList noms;
+        for (int i = 0; i < liste->rowCount(); ++i)
+            if (liste->item(i, 0)) noms.append(liste->item(i, 0)->text());
+        return noms;
+    }
+    // Press on one cell, release on another, as the mouse does.
+    void glisser(const QModelIndex& de, const QModelIndex& a)
+    {
+        QTableView* grille = planning->grille();
+        grille->scrollTo(de);
+        QTest::mousePress(grille->viewport(), Qt::LeftButton, {}, grille->visualRect(de).center());
+        grille->scrollTo(a);
+        QTest::mouseRelease(grille->viewport(), Qt::LeftButton, {}, grille->visualRect(a).center());
+        QCoreApplication::processEvents();
+    }
+
+    std::unique_ptr<TFrmPlanning> planning;
+};
+
+TEST_F(EcranPlanning, LaGrilleVerticaleMontreLesHebergementsLesObservationsEtLesRepas)
+{
+    ModelePlanning* m = planning->modele();
+    ASSERT_EQ(m->rowCount(), joursPlanning);
+    QStringList titres;
+    for (int c = 0; c < m->columnCount(); ++c) titres.append(m->headerData(c, Qt::Horizontal).toString());
+    EXPECT_EQ(titres, (QStringList{"Chambre bleue", "Chambre verte", "Gîte", "Observations", "Nb Ch.", "Repas"}));
+    EXPECT_EQ(m->headerData(0, Qt::Vertical).toString(), "Me 01/07");
+    EXPECT_EQ(m->headerData(0, Qt::Vertical, Qt::BackgroundRole).value<QColor>(),
+        couleurs::versQColor(commun.couleurs().at(10)));
+    // Saturday 4 July in the weekend colour.
+    EXPECT_EQ(cellule(0, 4).data(Qt::BackgroundRole).value<QColor>(), couleurs::versQColor(commun.couleurs().at(8)));
+}
+
+TEST_F(EcranPlanning, GlisserSurDesJoursLibresPrepareUneNouvelleReservationSurCesNuitsEtCesHebergements)
+{
+    glisser(cellule(0, 10), cellule(1, 12));
+
+    EXPECT_EQ(dansCadre<ChampDate>("edDateDeb")->valeur(), juillet(10));
+    EXPECT_EQ(dansCadre<ChampDate>("edDateFin")->valeur(), juillet(12));
+    EXPECT_EQ(hebergementsDuCadre(), (QStringList{"Chambre bleue", "Chambre verte"}));
+    EXPECT_EQ(planning->cadre()->reservationCourante(), -1);
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM Reservation"), 0);
+
+    // Down to the remarks line: only the accommodation lines count.
+    glisser(cellule(2, 5), cellule(3, 6));
+    EXPECT_EQ(hebergementsDuCadre(), (QStringList{"Gîte"}));
+    EXPECT_EQ(dansCadre<ChampDate>("edDateFin")->valeur(), juillet(6));
+}
+
+TEST_F(EcranPlanning, UneReservationEnregistreeParaitSurLaGrilleEtUnClicLOuvre)
+{
+    planning->ChoisirPlage(cellule(0, 10), cellule(0, 11));
+    saisir("edNom", "Dupont");
+    saisir("edPrenom", "Jean");
+    saisir("edNbPers", "2");
+    ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
+
+    const int id = valeur("SELECT Identifiant FROM Reservation").toInt();
+    ASSERT_GT(id, 0);
+    for (int jour : {10, 11}) {
+        EXPECT_EQ(cellule(0, jour).data().toString(), "Dupont");
+        const TJourPlan* j = planning->modele()->jourPlan({0, jour - 1});
+        ASSERT_NE(j, nullptr);
+        EXPECT_EQ(j->IdReservation, id);
+        EXPECT_EQ(cellule(0, jour).data(Qt::ForegroundRole).value<QColor>(),
+            ModelePlanning::couleurTexte(*j, -1, commun.couleurs()));
+    }
+    EXPECT_EQ(cellule(0, 12).data().toString(), "");
+    EXPECT_EQ(planning->modele()->index(9, 4).data().toString(), "1"); // "Nb Ch."
+
+    planning->cadre()->Abandonner();
+    glisser(cellule(1, 3), cellule(1, 3));
+    EXPECT_EQ(planning->cadre()->reservationCourante(), -1);
+    glisser(cellule(0, 11), cellule(0, 11));
+    EXPECT_EQ(planning->cadre()->reservationCourante(), id);
+    EXPECT_EQ(dansCadre<QLineEdit>("edNom")->text(), "Dupont");
+}
+
+TEST_F(EcranPlanning, EnregistrerSurUnJourPrisMontreLErreurDeDisponibiliteEtNEcritRien)
+{
+    planning->ChoisirPlage(cellule(1, 10), cellule(1, 10));
+    saisir("edNom", "Dupont");
+    saisir("edNbPers", "2");
+    ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
+    // The guest typed is the editor's business (it stores a new guest as typed); the stay's
+    // tables must stay as they are.
+    const QStringList tables{"Reservation", "Planning", "PrestCompl", "Repas", "DepRec", "Factures", "FactLig"};
+    const QStringList avant = instantane(tables);
+
+    // 9 to 11 on the same room: the last day is free, the 10th is not.
+    planning->ChoisirPlage(cellule(1, 9), cellule(1, 11));
+    ASSERT_EQ(planning->cadre()->reservationCourante(), -1);
+    saisir("edNom", "Martin");
+    saisir("edNbPers", "2");
+    env.dialogues.vider();
+    EXPECT_FALSE(planning->EnregistrerReservation());
+    EXPECT_EQ(dernierMessage(),
+        "La réservation ne peut pas être enregistrée pour les raisons suivantes : "
+        "\nL'hébergement Chambre verte est déjà pré-réservé ou réservé par un autre hôte le 10/07/2026");
+    EXPECT_EQ(instantane(tables), avant);
+    EXPECT_EQ(cellule(1, 9).data().toString(), "");
+}
+
+TEST_F(EcranPlanning, ChangerDHoteDonneLaReservationAuNouvelHote)
+{
+    planning->ChoisirPlage(cellule(0, 10), cellule(0, 10));
+    saisir("edNom", "Dupont");
+    saisir("edNbPers", "2");
+    ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
+    const int id = valeur("SELECT Identifiant FROM Reservation").toInt();
+    planning->cadre()->choisirHote = [this](const QString&, const QString&) { return martin; };
+
+    planning->ReaffecterReservation();
+
+    EXPECT_EQ(valeur("SELECT IdContact FROM Reservation WHERE Identifiant = ?", {id}).toInt(), martin);
+    EXPECT_EQ(cellule(0, 10).data().toString(), "Martin");
+}
+
+TEST_F(EcranPlanning, UneRemarqueSaisieEnHorizontaleEstEnregistreePourSonJour)
+{
+    planning->setPresentation(ModelePlanning::Horizontale);
+    ModelePlanning* m = planning->modele();
+    EXPECT_EQ(m->columnCount(), joursPlanning);
+    EXPECT_EQ(m->headerData(3, Qt::Vertical).toString(), "Observations");
+    // Third day of the window: column 2.
+    ASSERT_TRUE(m->setData(m->index(3, 2), "Arrivée du plombier"));
+    EXPECT_EQ(
+        valeur("SELECT Remarque FROM Remarques WHERE Jour = ?", {iso(juillet(3))}).toString(), "Arrivée du plombier");
+    EXPECT_FALSE(m->flags(m->index(4, 2)) & Qt::ItemIsSelectable); // "Nb Ch." line
+}
+
+TEST_F(EcranPlanning, MoisSuivantApresDecembrePasseEnJanvierEtAjouteLAnnee)
+{
+    planning->AfficherAPartirDu(QDate(2031, 12, 1));
+    planning->MoisSuivant();
+    EXPECT_EQ(planning->dateAffichage(), QDate(2032, 1, 1));
+    auto* annees = planning->findChild<QComboBox*>("cbAnnee");
+    EXPECT_GE(annees->findText("2032"), 0);
+    EXPECT_EQ(annees->currentText(), "2032");
+    EXPECT_EQ(planning->findChild<QComboBox*>("cbMois")->currentText(), "Janvier");
+    planning->MoisPrecedent();
+    EXPECT_EQ(planning->dateAffichage(), QDate(2031, 12, 1));
+}
+
+TEST_F(EcranPlanning, UnHoteDisparuEstSignaleEtLaReservationSAfficheSansHote)
+{
+    planning->ChoisirPlage(cellule(0, 10), cellule(0, 10));
+    saisir("edNom", "Dupont");
+    saisir("edNbPers", "2");
+    ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
+    sql("UPDATE Contact SET Nom = '', Prenom = NULL WHERE Identifiant = (SELECT IdContact FROM Reservation)");
+    planning->Actualiser();
+    env.dialogues.vider();
+    env.dialogues.reponses.enqueue(false);
+
+    planning->ChoisirPlage(cellule(0, 10), cellule(0, 10));
+
+    ASSERT_EQ(env.dialogues.questions().size(), 1);
+    EXPECT_TRUE(
+        env.dialogues.questions().first().startsWith("Il semble que l'hôte saisi pour cette réservation a disparu."));
+    EXPECT_EQ(dernierMessage(),
+        "La réservation reste sans hôte attribué, vous devez la supprimer ou l'attribuer à un autre hôte.");
+    EXPECT_EQ(dansCadre<QLineEdit>("edNom")->text(), "");
+}
+
+TEST_F(EcranPlanning, SupprimerApresConfirmationEffaceLaReservationDeLaGrille)
+{
+    planning->ChoisirPlage(cellule(2, 5), cellule(2, 6));
+    saisir("edNom", "Dupont");
+    saisir("edNbPers", "2");
+    ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
+    ASSERT_EQ(cellule(2, 5).data().toString(), "Dupont");
+
+    env.dialogues.reponses.enqueue(false);
+    planning->SupprimerReservation();
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM Reservation"), 1);
+
+    env.dialogues.reponses.enqueue(true);
+    planning->SupprimerReservation();
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM Reservation"), 0);
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM Planning"), 0);
+    EXPECT_EQ(cellule(2, 5).data().toString(), "");
+    EXPECT_TRUE(env.dialogues.questions().last().startsWith(
+        "Confirmez-vous la suppression de la réservation suivante : \rdu "));
+}
+
+TEST_F(EcranPlanning, LaPresentationLaPlaceDuCadreEtLaHauteurDesLignesSontRetrouvees)
+{
+    planning->findChild<QComboBox*>("cbPresGrille")->setCurrentIndex(0);
+    planning->findChild<QComboBox*>("CBPosReserv")->setCurrentIndex(1);
+    planning->findChild<QSpinBox*>("spHautLigne")->setValue(30);
+    planning->close();
+    planning.reset();
+
+    TFrmPlanning autre(contexte);
+    autre.show();
+    EXPECT_EQ(autre.modele()->presentation(), ModelePlanning::Horizontale);
+    EXPECT_EQ(autre.findChild<QComboBox*>("CBPosReserv")->currentText(), "en Bas");
+    EXPECT_EQ(autre.grille()->verticalHeader()->defaultSectionSize(), 30);
+}
+
+TEST_F(EcranPlanning, LaBulleDeLaLigneRepasMontreLeMenuDuJour)
+{
+    sql("INSERT INTO PlanRep (Jour, Plat1, Plat2) VALUES (?, 'Velouté', 'Gratin')", {iso(juillet(10))});
+    planning->Actualiser();
+    ModelePlanning* m = planning->modele();
+    EXPECT_EQ(
+        m->index(9, 5).data(Qt::ToolTipRole).toString(), "Menu du 10/07/2026 :\nVelouté\nGratin\n\n\n\n\n\n\n\n\n");
+    EXPECT_EQ(m->index(10, 5).data(Qt::ToolTipRole).toString(), "Menu du 11/07/2026 :\n");
+    EXPECT_EQ(m->index(10, 1).data(Qt::ToolTipRole).toString(), "");
+}
+
+TEST_F(EcranPlanning, LesResultatsMontrentLeMoisEtLAnneeAvecLAnneePrecedenteEnBulle)
+{
+    reglerOptions([](Options& o) { o.AffCA = true; });
+    sql("UPDATE Prestation SET DansPourcent = 1 WHERE TypePrest = 0");
+    planning->Actualiser();
+    planning->ChoisirPlage(cellule(0, 10), cellule(0, 11));
+    saisir("edNom", "Dupont");
+    saisir("edNbPers", "2");
+    ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
+
+    auto* nuitsMois = planning->findChild<QLabel*>("ResMois0");
+    auto* caMois = planning->findChild<QLabel*>("ResMois4");
+    ASSERT_TRUE(nuitsMois && caMois);
+    EXPECT_EQ(nuitsMois->text(), "2");
+    EXPECT_EQ(nuitsMois->toolTip(), "juillet 2025 : 0");
+    EXPECT_EQ(planning->findChild<QLabel*>("ResAnnee0")->toolTip(), "2025 : 0");
+    EXPECT_EQ(caMois->text(), "200,00");
+    EXPECT_TRUE(caMois->isVisible());
+
+    QTest::mouseClick(planning->findChild<QWidget*>("PanelResultats"), Qt::LeftButton);
+    EXPECT_FALSE(caMois->isVisible());
+    EXPECT_TRUE(nuitsMois->isVisible());
+}
+
+TEST_F(EcranPlanning, LaRechercheParNomAfficheLaPremiereReservationAVenir)
+{
+    planning->ChoisirPlage(cellule(0, 20), cellule(0, 21));
+    saisir("edNom", "Dupont");
+    saisir("edNbPers", "2");
+    ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
+    env.dialogues.vider();
+
+    planning->RechercherNom("  Dupont ");
+    EXPECT_EQ(planning->dateAffichage(), juillet(20));
+    EXPECT_TRUE(env.dialogues.textes().isEmpty());
+
+    planning->RechercherNom("   ");
+    EXPECT_EQ(dernierMessage(), "Vous devez d'abord saisir un nom pour effectuer la recherche");
+    planning->RechercherNom("Personne' OR 1=1 --");
+    EXPECT_EQ(dernierMessage(),
+        "Le programme n'a trouvé aucune réservation correspondant à ce nom, ou uniquement "
+        "des réservations passées.");
+    EXPECT_EQ(planning->dateAffichage(), juillet(20));
+}
+
+TEST(CouleursPlanning, LaPremiereRegleQuiSAppliqueDonneLaCouleurDuTexte)
+{
+    const TCouleurs c = couleursParDefaut();
+    const auto q = [&](int n) { return couleurs::versQColor(c.at(std::size_t(n))); };
+    struct Cas {
+        int etat;
+        bool contratRecu, solde, nonEnvoye;
+        int couleurChambre;
+        QColor attendu;
+    };
+    const QList<Cas> cas{
+        {etats::Option, false, false, false, -1, q(14)},
+        {etats::Reserve, false, true, true, -1, q(11)},
+        {etats::Reserve, true, true, true, -1, q(12)},
+        {etats::Reserve, true, false, true, -1, q(13)},
+        {etats::Reserve, true, false, false, 0x00FF00, couleurs::versQColor(0x00FF00)},
+        {etats::Reserve, true, false, false, -1, q(6)},
+    };
+    for (const Cas& k : cas) {
+        TJourPlan j;
+        j.Etat = k.etat;
+        j.ContratRecu = k.contratRecu;
+        j.Solde = k.solde;
+        j.ContratNonEnvoye = k.nonEnvoye;
+        EXPECT_EQ(ModelePlanning::couleurTexte(j, k.couleurChambre, c), k.attendu);
+    }
+    EXPECT_EQ(ModelePlanning::couleurGroupe(10), ModelePlanning::couleurGroupe(20));
+    EXPECT_EQ(ModelePlanning::couleurGroupe(11), ModelePlanning::couleurGroupe(1));
+    EXPECT_EQ(ModelePlanning::couleurGroupe(1), QColor(Qt::red));
+}
+
+// The demonstration guest house on the planning: held days show their guests. With
+// VELORIN_CAPTURE_PLANNING set to a file name, the screen is saved there as a picture.
+TEST(EcranPlanningDemo, LesDonneesDeDemonstrationSAffichent)
+{
+    EnvironnementTest env;
+    env.horloge.reglerJour(QDate(2025, 6, 15));
+    DMCommun commun{env.services(), env.programme()};
+    DMVelorin velorin{commun};
+    commun.creer();
+    ParametresDemo p;
+    p.reference = QDate(2025, 6, 15);
+    GenerateurDemo(velorin).generer(p);
+    velorin.options().ChargerOptions();
+    ContexteEcrans contexte{commun, velorin, env.services()};
+
+    TFrmPlanning planning(contexte);
+    planning.resize(1500, 900);
+    planning.show();
+    EXPECT_EQ(planning.dateAffichage(), planning.dateInitiale());
+    ModelePlanning* m = planning.modele();
+    int occupes = 0;
+    for (int c = 0; c < m->chambres().size(); ++c)
+        for (int j = 0; j < joursPlanning; ++j)
+            if (!m->index(j, c).data().toString().isEmpty()) ++occupes;
+    EXPECT_GT(occupes, 0);
+    const QString fichier = qEnvironmentVariable("VELORIN_CAPTURE_PLANNING");
+    if (!fichier.isEmpty()) {
+        EXPECT_TRUE(planning.grab().save(fichier));
+    }
+}
+
+} // namespace velorin::test
