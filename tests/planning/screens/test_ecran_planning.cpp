@@ -3,6 +3,10 @@
 #include "maintenance/DonneesDemo.h"
 #include "planning/screens/ModelePlanning.h"
 #include "planning/screens/TFrmPlanning.h"
+#include "catalogue/screens/TFrmPrest.h"
+#include "reservations/screens/TFrmClient.h"
+#include "reservations/screens/TfrmContact.h"
+#include "support/Modaux.h"
 #include "reservations/Reservations.h"
 
 #include <QPixmap>
@@ -124,14 +128,41 @@ TEST_F(EcranPlanning, UneReservationEnregistreeParaitSurLaGrilleEtUnClicLOuvre)
     EXPECT_EQ(dansCadre<QLineEdit>("edNom")->text(), "Dupont");
 }
 
+TEST_F(EcranPlanning, UnHoteInconnuEtUneChambreAjouteeSeChoisissentDansLeursEcrans)
+{
+    planning->ChoisirPlage(cellule(2, 14), cellule(2, 15));
+    // The accommodation list opens in selection mode on the catalogue's first room.
+    quandModal<TFrmPrest>([](TFrmPrest* liste) { liste->findChild<QPushButton*>("BtnOk")->click(); });
+    dansCadre<QPushButton>("BtnAjouterHebergement")->click();
+    EXPECT_EQ(hebergementsDuCadre(), (QStringList{"Gîte", "Chambre bleue"}));
+
+    saisir("edNom", "Durand");
+    saisir("edPrenom", "Marie");
+    saisir("edNbPers", "3");
+    env.dialogues.vider();
+    env.dialogues.reponses.enqueue(true); // "Cet hôte n'existe pas, voulez-vous le créer ?"
+    quandModal<TFrmClient>([](TFrmClient* fiche) {
+        EXPECT_EQ(fiche->frmContact()->edNom()->text(), "Durand");
+        fiche->frmContact()->edVille()->setText("Nantes");
+        fiche->btnOK()->click();
+    });
+    ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
+
+    EXPECT_EQ(env.dialogues.questions(), QStringList{"Cet hôte n'existe pas, voulez-vous le créer ?"});
+    EXPECT_EQ(lignes("SELECT Nom, Prenom, Ville FROM Contact WHERE Identifiant = (SELECT IdContact FROM Reservation)"),
+        (QList<QVariantList>{{"Durand", "Marie", "Nantes"}}));
+    for (int chambre : {0, 2})
+        for (int jour : {14, 15}) EXPECT_EQ(cellule(chambre, jour).data().toString(), "Durand");
+}
+
 TEST_F(EcranPlanning, EnregistrerSurUnJourPrisMontreLErreurDeDisponibiliteEtNEcritRien)
 {
     planning->ChoisirPlage(cellule(1, 10), cellule(1, 10));
     saisir("edNom", "Dupont");
+    saisir("edPrenom", "Jean");
     saisir("edNbPers", "2");
     ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
-    // The guest typed is the editor's business (it stores a new guest as typed); the stay's
-    // tables must stay as they are.
+    // The refused save must leave the stay's tables as they are.
     const QStringList tables{"Reservation", "Planning", "PrestCompl", "Repas", "DepRec", "Factures", "FactLig"};
     const QStringList avant = instantane(tables);
 
@@ -139,6 +170,7 @@ TEST_F(EcranPlanning, EnregistrerSurUnJourPrisMontreLErreurDeDisponibiliteEtNEcr
     planning->ChoisirPlage(cellule(1, 9), cellule(1, 11));
     ASSERT_EQ(planning->cadre()->reservationCourante(), -1);
     saisir("edNom", "Martin");
+    saisir("edPrenom", "Paul");
     saisir("edNbPers", "2");
     env.dialogues.vider();
     EXPECT_FALSE(planning->EnregistrerReservation());
@@ -153,6 +185,7 @@ TEST_F(EcranPlanning, ChangerDHoteDonneLaReservationAuNouvelHote)
 {
     planning->ChoisirPlage(cellule(0, 10), cellule(0, 10));
     saisir("edNom", "Dupont");
+    saisir("edPrenom", "Jean");
     saisir("edNbPers", "2");
     ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
     const int id = valeur("SELECT Identifiant FROM Reservation").toInt();
@@ -194,6 +227,7 @@ TEST_F(EcranPlanning, UnHoteDisparuEstSignaleEtLaReservationSAfficheSansHote)
 {
     planning->ChoisirPlage(cellule(0, 10), cellule(0, 10));
     saisir("edNom", "Dupont");
+    saisir("edPrenom", "Jean");
     saisir("edNbPers", "2");
     ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
     sql("UPDATE Contact SET Nom = '', Prenom = NULL WHERE Identifiant = (SELECT IdContact FROM Reservation)");
@@ -215,6 +249,7 @@ TEST_F(EcranPlanning, SupprimerApresConfirmationEffaceLaReservationDeLaGrille)
 {
     planning->ChoisirPlage(cellule(2, 5), cellule(2, 6));
     saisir("edNom", "Dupont");
+    saisir("edPrenom", "Jean");
     saisir("edNbPers", "2");
     ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
     ASSERT_EQ(cellule(2, 5).data().toString(), "Dupont");
@@ -265,6 +300,7 @@ TEST_F(EcranPlanning, LesResultatsMontrentLeMoisEtLAnneeAvecLAnneePrecedenteEnBu
     planning->Actualiser();
     planning->ChoisirPlage(cellule(0, 10), cellule(0, 11));
     saisir("edNom", "Dupont");
+    saisir("edPrenom", "Jean");
     saisir("edNbPers", "2");
     ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
 
@@ -286,6 +322,7 @@ TEST_F(EcranPlanning, LaRechercheParNomAfficheLaPremiereReservationAVenir)
 {
     planning->ChoisirPlage(cellule(0, 20), cellule(0, 21));
     saisir("edNom", "Dupont");
+    saisir("edPrenom", "Jean");
     saisir("edNbPers", "2");
     ASSERT_TRUE(planning->EnregistrerReservation()) << dernierMessage().toStdString();
     env.dialogues.vider();
