@@ -2,6 +2,7 @@
 
 #include "app/screens/TfrmPrincipale.h"
 #include "catalogue/screens/TFrmPrest.h"
+#include "planning/screens/TFrmPlanning.h"
 #include "reservations/screens/TFrmClients.h"
 #include "store/DMCommun.h"
 #include "store/DMVelorin.h"
@@ -80,4 +81,29 @@ TEST_F(MenusReels, UneListeDUnAutreGenreDemandeDeRefermerLaPremiere)
         for (T_FrmPI* e : avant) e->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+TEST_F(MenusReels, SauvegardeRefuseeTantQueLePlanningEstOuvert)
+{
+    commun.base().executer("INSERT INTO Prestation (Identifiant, Nom, TypePrest) VALUES (1, 'Chambre bleue', 0)");
+    commun.base().executer("INSERT INTO TypeTarif (Identifiant, Nom) VALUES (1, 'Haute saison')");
+    // The backup screen itself is a stand-in: only the menu's refusal is looked at here.
+    int sauvegardes = 0;
+    fenetre->registre().action(EntreeMenu::Sauvegarde, [&](ContexteEcrans&) { ++sauvegardes; });
+
+    fenetre->action(EntreeMenu::Planning)->trigger();
+    ASSERT_EQ(ouverts<TFrmPlanning>().size(), 1) << env.dialogues.textes().join("\n").toStdString();
+    env.dialogues.vider();
+    fenetre->action(EntreeMenu::Sauvegarde)->trigger();
+    EXPECT_EQ(env.dialogues.textes(),
+        QStringList{"Avant de sauvegarder les données, vous devez fermer toutes les fenêtres de l'application."});
+    EXPECT_EQ(sauvegardes, 0);
+    EXPECT_EQ(ouverts<TFrmPlanning>().size(), 1);
+
+    ouverts<TFrmPlanning>().first()->close();
+    QCoreApplication::processEvents();
+    env.dialogues.vider();
+    fenetre->action(EntreeMenu::Sauvegarde)->trigger();
+    EXPECT_EQ(sauvegardes, 1);
+    EXPECT_TRUE(env.dialogues.textes().isEmpty()) << env.dialogues.textes().join("\n").toStdString();
 }
