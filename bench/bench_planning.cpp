@@ -2,9 +2,8 @@
 // saving a reservation, the availability check, and the start-up verification of an
 // up-to-date database.
 //
-// The reservation operations are not part of this program yet: loading and saving are
-// measured here as the plain statements they run (the reservation row, its planning rows
-// and its lines; a reservation and its planning rows written in one transaction).
+// Loading, saving and checking a reservation go through the program's own reservation
+// operations, as the editor calls them.
 
 #include "app/DialoguesConsole.h"
 #include "app/Erreur.h"
@@ -12,6 +11,7 @@
 #include "app/Plateforme.h"
 #include "maintenance/DonneesDemo.h"
 #include "planning/DonneesPlanning.h"
+#include "reservations/Reservations.h"
 #include "store/BaseDonnees.h"
 #include "store/DMCommun.h"
 #include "store/DMVelorin.h"
@@ -189,18 +189,12 @@ void BM_ChargerReservation(benchmark::State& state)
 {
     Jeu& j = jeu(static_cast<int>(state.range(0)));
     const QList<int> ids = j.reservationsProches(50);
-    BaseDonnees& b = j.base();
+    Reservations& reservations = j.velorin->reservations();
     qsizetype n = 0;
     for (auto _ : state) {
-        const int id = ids.at(n++ % ids.size());
-        int valeurs = lireTout(b.executer(u"SELECT * FROM Reservation WHERE Identifiant = ?"_qs, {id}));
-        valeurs += lireTout(b.executer(u"SELECT Nom, Prenom FROM Contact WHERE Identifiant = "
-                                       "(SELECT IdContact FROM Reservation WHERE Identifiant = ?)"_qs,
-                                       {id}));
-        valeurs += lireTout(b.executer(u"SELECT * FROM Planning WHERE IdReservation = ?"_qs, {id}));
-        valeurs += lireTout(b.executer(u"SELECT * FROM PrestCompl WHERE IdReservation = ?"_qs, {id}));
-        valeurs += lireTout(b.executer(u"SELECT * FROM Repas WHERE IdReservation = ?"_qs, {id}));
-        benchmark::DoNotOptimize(valeurs);
+        const TReservation r = reservations.ChargerReservation(ids.at(n++ % ids.size()));
+        if (r.Identifiant < 0) state.SkipWithError("réservation illisible");
+        benchmark::DoNotOptimize(r);
     }
 }
 
@@ -217,80 +211,63 @@ void BM_NuitsDUneReservationSansIndex(benchmark::State& state)
     }
 }
 
-void ecrireReservation(BaseDonnees& b, int id, int idContact, const QDate& debut, int nuits,
-                       const QList<int>& hebergements, bool nouvelle)
+// A stay of three nights in accommodations 1 and 2 for contact 5, beyond the generated years.
+TReservation sejourDeBanc()
 {
-    Transaction transaction(b);
-    const QVariantList valeurs{idContact, dialecte::valeurDate(debut), dialecte::valeurDate(debut.addDays(nuits - 1)),
-                               300.0, 2, 90.0, 3, id};
-    if (nouvelle)
-        b.executer(u"INSERT INTO Reservation (IdContact, DateDeb, DateFin, PrixTotal, NbPers, Acompte, Etat, "
-                   "Identifiant) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"_qs,
-                   valeurs);
-    else
-        b.executer(u"UPDATE Reservation SET IdContact = ?, DateDeb = ?, DateFin = ?, PrixTotal = ?, NbPers = ?, "
-                   "Acompte = ?, Etat = ? WHERE Identifiant = ?"_qs,
-                   valeurs);
-    b.executer(u"DELETE FROM Planning WHERE IdReservation = ?"_qs, {id});
-    for (int h : hebergements)
-        for (int i = 0; i < nuits; ++i)
-            b.executer(u"INSERT INTO Planning (Jour, IdReservation, IdPrest, IdTarif, Etat, PrixUnit, HT1, HT2, Taux1, "
-                       "Taux2, TVA1, TVA2, TTC1, TTC2) VALUES (?, ?, ?, -1, 3, 100, 90.91, 0, 10, 20, 9.09, 0, 100, 0)"_qs,
-                       {dialecte::valeurDate(debut.addDays(i)), id, h});
-    transaction.valider();
+    TReservation r;
+    r.IdContact = 5;
+    r.DateDeb = reference.addYears(5);
+    r.DateFin = r.DateDeb.addDays(2);
+    r.DateSaisie = reference;
+    r.Etat = EtatReservation::Reserve;
+    r.NbPers = 2;
+    for (int h : {1, 2}) r.hebergements.append({h, -1, 90.91, 0, 9.09, 0, 100, 0, 100});
+    r.montants = {545.46, 0, 54.54, 0, 600, 0, 600};
+    r.Acompte = 180;
+    return r;
 }
 
-// An existing stay of two accommodations over three nights, saved again (each save is a
-// committed transaction, synchronised to disk).
+// An existing stay of two accommodations over three nights, saved again by the reservation
+// operation (one committed transaction, synchronised to disk).
 void BM_EnregistrerReservationExistante(benchmark::State& state)
 {
     Jeu& j = jeu(static_cast<int>(state.range(0)));
-    BaseDonnees& b = j.base();
-    // Two free accommodations over three nights beyond the generated years.
-    const QDate debut = reference.addYears(5);
-    const int id = b.valeur(u"SELECT MAX(Identifiant) FROM Reservation"_qs).toInt() + 1;
-    ecrireReservation(b, id, 5, debut, 3, {1, 2}, true);
-    for (auto _ : state) ecrireReservation(b, id, 5, debut, 3, {1, 2}, false);
-    b.executer(u"DELETE FROM Planning WHERE IdReservation = ?"_qs, {id});
-    b.executer(u"DELETE FROM Reservation WHERE Identifiant = ?"_qs, {id});
+    Reservations& reservations = j.velorin->reservations();
+    TReservation r = sejourDeBanc();
+    if (!reservations.EnregistrerReservation(r)) state.SkipWithError("enregistrement refusé");
+    for (auto _ : state) {
+        r.NbPers = r.NbPers == 2 ? 3 : 2;
+        if (!reservations.EnregistrerReservation(r)) state.SkipWithError("enregistrement refusé");
+    }
+    reservations.SupprimerReservation(r.Identifiant);
 }
 
 // A new one: identifier allocated, row and planning rows written, all in one transaction.
 void BM_EnregistrerNouvelleReservation(benchmark::State& state)
 {
     Jeu& j = jeu(static_cast<int>(state.range(0)));
-    BaseDonnees& b = j.base();
-    const QDate debut = reference.addYears(5);
+    Reservations& reservations = j.velorin->reservations();
     for (auto _ : state) {
-        Transaction transaction(b);
-        const int id = j.velorin->acces().allouerIdentifiant(u"Reservation"_qs);
-        ecrireReservation(b, id, 5, debut, 3, {1, 2}, true);
-        transaction.valider();
+        TReservation r = sejourDeBanc();
+        if (!reservations.EnregistrerReservation(r)) state.SkipWithError("enregistrement refusé");
         state.PauseTiming();
-        b.executer(u"DELETE FROM Planning WHERE IdReservation = ?"_qs, {id});
-        b.executer(u"DELETE FROM Reservation WHERE Identifiant = ?"_qs, {id});
+        reservations.SupprimerReservation(r.Identifiant);
         state.ResumeTiming();
     }
 }
 
-// The availability check of a stay of two accommodations over a week: their planning days
-// with their state, guest and name.
+// The availability check of a stay of two accommodations over a week, as the editor runs it
+// before a save (around the reference day, where the generated planning is busy).
 void BM_VerifierDisponibilite(benchmark::State& state)
 {
     Jeu& j = jeu(static_cast<int>(state.range(0)));
-    BaseDonnees& b = j.base();
+    Reservations& reservations = j.velorin->reservations();
     const QDate debut = reference.addDays(20);
-    const QVariant deb = dialecte::valeurDate(debut);
-    const QVariant fin = dialecte::valeurDate(debut.addDays(6));
     for (auto _ : state) {
-        int valeurs = 0;
+        QString messages;
         for (int h : {3, 4})
-            valeurs += lireTout(b.executer(u"SELECT P.Jour, P.Etat, R.IdContact, C.Nom FROM Reservation R, Planning P, "
-                                           "prestation C WHERE R.Identifiant = P.IdReservation "
-                                           "AND C.Identifiant = P.IdPrest AND P.Jour >= ? AND P.Jour <= ? "
-                                           "AND P.IdPrest = ? ORDER BY P.Jour"_qs,
-                                           {deb, fin, h}));
-        benchmark::DoNotOptimize(valeurs);
+            reservations.VerifierDisponibilite(h, 5, messages, debut.addDays(6), debut, EtatReservation::Reserve);
+        benchmark::DoNotOptimize(messages);
     }
 }
 
