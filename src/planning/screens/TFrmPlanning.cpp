@@ -13,6 +13,7 @@
 #include "store/Dialecte.h"
 #include "store/Options.h"
 #include "ui/MessagesFenetre.h"
+#include "ui/PanneauDegrade.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -24,6 +25,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QSqlQuery>
@@ -98,6 +100,12 @@ TFrmPlanning::TFrmPlanning(ContexteEcrans& contexte, QWidget* parent)
     grille_->verticalHeader()->setDefaultSectionSize(20);
     grille_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grille_->viewport()->installEventFilter(this);
+    // A width the user gives the "Observations" column holds over the redisplays and is saved.
+    connect(grille_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int colonne, int, int largeur) {
+        if (!dimensionnement_ && modele_->presentation() == ModelePlanning::Verticale
+            && colonne == modele_->ligneObservations())
+            largeurObservations_ = largeur;
+    });
     connect(modele_, &ModelePlanning::remarqueModifiee, this, [this](const QDate& jour, const QString& texte) {
         try {
             DonneesPlanning(this->contexte().velorin).EnregistrerRemarque(jour, texte);
@@ -130,28 +138,37 @@ TFrmPlanning::TFrmPlanning(ContexteEcrans& contexte, QWidget* parent)
     disposition->addWidget(separateur_, 1);
     placerCadre(0);
 
-    // Bottom bar, from the right.
-    QPushButton* ok = ajouterBouton(u"&Quitter"_qs, "BtnOk");
-    ok->setToolTip(u"Fermer le planning"_qs);
-    connect(ok, &QPushButton::clicked, this, &QWidget::close);
-    QPushButton* ajouter = ajouterBouton(u"&Enregister"_qs, "BtnAjouter");
-    ajouter->setToolTip(u"Enregistrer la réservation affichée"_qs);
-    connect(ajouter, &QPushButton::clicked, this, [this] { EnregistrerReservation(); });
-    QPushButton* supprimer = ajouterBouton(u"&Supprimer"_qs, "BtnSupprimerReserv");
-    supprimer->setToolTip(u"Supprimer la réservation sélectionnée"_qs);
-    connect(supprimer, &QPushButton::clicked, this, [this] { SupprimerReservation(); });
-    btnRegrouper_ = ajouterBouton(u"&Regrouper"_qs, "BtnRegrouper");
-    btnRegrouper_->setToolTip(u"Permet de regrouper plusieurs réservations en un même contrat et une même facture"_qs);
-    btnRegrouper_->setEnabled(false); // grouping belongs to invoicing, not built yet
-    QPushButton* reaffecter = ajouterBouton(u"&Changer Hôte"_qs, "btnReaffecter");
-    reaffecter->setToolTip(u"Affecter la réservation à un autre hôte"_qs);
-    connect(reaffecter, &QPushButton::clicked, this, [this] { ReaffecterReservation(); });
-    QPushButton* imprimer = ajouterBouton(u"&Imprimer le planning"_qs, "BtnImpPlan");
-    imprimer->setToolTip(u"Imprimer le planning"_qs);
-    imprimer->setEnabled(false);
+    // Bottom bar, right-aligned: from the left the web update, its span, the printout, then
+    // the reservation's buttons and "&Quitter" on the far right. Grouping, printing and the web
+    // update belong to invoicing and publishing, not built yet.
     QPushButton* publier = ajouterBouton(u"&Màj planning internet"_qs, "btnCreeEnvPlanning");
     publier->setToolTip(u"Mise à jour du planning sur internet, de la date du jour jusqu'à la fin du mois choisi "_qs);
     publier->setEnabled(false);
+    cbMajPlanning_ = new QComboBox(panelBas());
+    cbMajPlanning_->setObjectName(u"cbMajPlanning"_qs);
+    cbMajPlanning_->addItems({u"Fin année"_qs, u"Mois en cours"_qs});
+    for (int mois = 2; mois <= 12; ++mois) cbMajPlanning_->addItem(QString::number(mois) + u" mois"_qs);
+    cbMajPlanning_->setToolTip(u"Sélection du nombre de mois pour la mise à jour  du planning sur internet"_qs);
+    dispositionBas()->addWidget(cbMajPlanning_);
+    QPushButton* imprimer = ajouterBouton(u"&Imprimer le planning"_qs, "BtnImpPlan");
+    imprimer->setToolTip(u"Imprimer le planning"_qs);
+    imprimer->setEnabled(false);
+    QPushButton* reaffecter = ajouterBouton(u"&Changer Hôte"_qs, "btnReaffecter");
+    reaffecter->setToolTip(u"Affecter la réservation à un autre hôte"_qs);
+    connect(reaffecter, &QPushButton::clicked, this, [this] { ReaffecterReservation(); });
+    btnRegrouper_ = ajouterBouton(u"&Regrouper"_qs, "BtnRegrouper");
+    btnRegrouper_->setToolTip(u"Permet de regrouper plusieurs réservations en un même contrat et une même facture"_qs);
+    btnRegrouper_->setEnabled(false);
+    QPushButton* supprimer = ajouterBouton(u"&Supprimer"_qs, "BtnSupprimerReserv");
+    supprimer->setToolTip(u"Supprimer la réservation sélectionnée"_qs);
+    connect(supprimer, &QPushButton::clicked, this, [this] { SupprimerReservation(); });
+    QPushButton* ajouter = ajouterBouton(u"&Enregister"_qs, "BtnAjouter");
+    ajouter->setToolTip(u"Enregistrer la réservation affichée"_qs);
+    connect(ajouter, &QPushButton::clicked, this, [this] { EnregistrerReservation(); });
+    supprimer->setMinimumWidth(std::max(ajouter->sizeHint().width(), ajouter->minimumWidth()));
+    QPushButton* ok = ajouterBouton(u"&Quitter"_qs, "BtnOk");
+    ok->setToolTip(u"Fermer le planning"_qs);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
     rafraichissement_ = new QTimer(this);
     connect(rafraichissement_, &QTimer::timeout, this, [this] {
@@ -316,7 +333,9 @@ void TFrmPlanning::preparerAffichage()
 
 // The second layout record keeps the planning's own choices: PosX the code 10 + 10 x
 // presentation + docking, PosY the width of the "Observations" column, Larg the editor's width
-// (or height when docked above or below), Haut the row height.
+// (or height when docked above or below), Haut the row height. The third one keeps the
+// heights of the editor's reservation, meals and services panels (PosX, PosY, Larg; 0 when
+// folded) and the span of the web update (Autre).
 void TFrmPlanning::restaurerDisposition()
 {
     int presentation = ModelePlanning::Verticale;
@@ -335,6 +354,11 @@ void TFrmPlanning::restaurerDisposition()
         largeurObservations_ = d.PosY;
         if (d.Haut >= 5 && d.Haut <= 100) spHautLigne_->setValue(d.Haut);
         tailleCadre_ = d.Larg;
+    }
+    if (dispositions().size() > 2) {
+        const TDisposition& d = dispositions().at(2);
+        cadre_->appliquerHauteursPanneaux({d.PosX, d.PosY, d.Larg});
+        cbMajPlanning_->setCurrentIndex(d.Autre >= 0 && d.Autre < cbMajPlanning_->count() ? d.Autre : 0);
     }
     modele_->setPresentation(ModelePlanning::Presentation(presentation));
     cbPresGrille_->setCurrentIndex(presentation);
@@ -363,7 +387,14 @@ void TFrmPlanning::enregistrerFermeture()
     d.Larg = dessusDessous ? cadre_->height() : cadre_->width();
     d.Haut = spHautLigne_->value();
     d.Autre = 0;
-    commun().disposition().EnregistrerDisposition(cleFenetre(), {dispositions().first(), d});
+    const QList<int> panneaux = cadre_->hauteursPanneaux();
+    TDisposition suite;
+    suite.PosX = panneaux.at(0);
+    suite.PosY = panneaux.at(1);
+    suite.Larg = panneaux.at(2);
+    suite.Haut = 0;
+    suite.Autre = cbMajPlanning_->currentIndex();
+    commun().disposition().EnregistrerDisposition(cleFenetre(), {dispositions().first(), d, suite});
 }
 
 QDate TFrmPlanning::dateInitiale() const
@@ -455,8 +486,11 @@ void TFrmPlanning::redessiner()
     }
     modele_->setAujourdhui(contexte().services.horloge.aujourdhui());
     modele_->setCouleurs(commun().couleurs());
-    modele_->charger(chambres_, fenetre, affRepas_);
-    appliquerTailles();
+    {
+        const QScopedValueRollback<bool> garde(dimensionnement_, true);
+        modele_->charger(chambres_, fenetre, affRepas_);
+        appliquerTailles();
+    }
     ecrireResultats();
     if (ligne >= 0) {
         const int l = ligne < modele_->rowCount() ? ligne : 0;
@@ -467,11 +501,14 @@ void TFrmPlanning::redessiner()
 
 void TFrmPlanning::appliquerTailles()
 {
+    const QScopedValueRollback<bool> garde(dimensionnement_, true);
     QHeaderView* h = grille_->horizontalHeader();
     const int n = int(chambres_.size());
     if (modele_->presentation() == ModelePlanning::Verticale) {
         grille_->verticalHeader()->setMinimumWidth(70);
-        for (int c = 0; c < modele_->columnCount(); ++c) h->resizeSection(c, c < n ? 100 : c == n ? 150 : 45);
+        const int observations = largeurObservations_ >= 1 ? largeurObservations_ : 150;
+        for (int c = 0; c < modele_->columnCount(); ++c)
+            h->resizeSection(c, c < n ? 100 : c == n ? observations : 45);
     } else {
         grille_->verticalHeader()->setMinimumWidth(100);
         for (int c = 0; c < modele_->columnCount(); ++c) h->resizeSection(c, 60);

@@ -97,6 +97,7 @@ private:
     QSpinBox* spHautLigne_ = nullptr;
     QLineEdit* edRechNom_ = nullptr;
     QPushButton* btnRegrouper_ = nullptr;
+    QComboBox* cbMajPlanning_ = nullptr;
     QTimer* rafraichissement_ = nullptr;
     QList<QLabel*> resultats_; // the month row then the year row, 7 boxes each
     QList<QLabel*> titresResultats_;
@@ -111,6 +112,7 @@ private:
     int largeurObservations_ = 0;
     int tailleCadre_ = 0;
     bool miseAJour_ = false; // the boxes are being set by the program
+    bool dimensionnement_ = false; // the columns are being sized by the program
 };
 
 } // namespace velorin

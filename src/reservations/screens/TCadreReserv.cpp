@@ -638,6 +638,21 @@ QList<TLargeurCol> TCadreReserv::largeursColonnes() const
     return largeurs;
 }
 
+QList<int> TCadreReserv::hauteursPanneaux() const
+{
+    QList<int> hauteurs;
+    for (const PanneauRepliable* p : {panneauHote_, panneauRepas_, panneauPrestations_})
+        hauteurs.append(p->replie() ? 0 : p->height());
+    return hauteurs;
+}
+
+void TCadreReserv::appliquerHauteursPanneaux(const QList<int>& hauteurs)
+{
+    const QList<PanneauRepliable*> panneaux{panneauHote_, panneauRepas_, panneauPrestations_};
+    for (int i = 0; i < panneaux.size() && i < hauteurs.size(); ++i)
+        if (hauteurs.at(i) >= 0) panneaux.at(i)->setReplie(hauteurs.at(i) == 0);
+}
+
 void TCadreReserv::appliquerLargeurs(const QList<TLargeurCol>& largeurs)
 {
     for (const TLargeurCol& l : largeurs) {

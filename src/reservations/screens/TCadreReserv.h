@@ -105,6 +105,10 @@ public:
     // Widths of the accommodation list and of the two line grids, for the layout store.
     QList<TLargeurCol> largeursColonnes() const;
     void appliquerLargeurs(const QList<TLargeurCol>& largeurs);
+    // Heights of the reservation, meals and services panels, 0 for a folded one, for the
+    // layout store; applied back as folded (0) or open (above 0), -1 leaving a panel as it is.
+    QList<int> hauteursPanneaux() const;
+    void appliquerHauteursPanneaux(const QList<int>& hauteurs);
 
     // Document choices, for the contract, invoice and mail screens.
     bool apercu() const;

@@ -5,6 +5,7 @@
 #include "planning/screens/TFrmPlanning.h"
 #include "catalogue/screens/TFrmPrest.h"
 #include "reservations/screens/TFrmClient.h"
+#include "reservations/screens/ChampsSaisie.h"
 #include "reservations/screens/TfrmContact.h"
 #include "support/Modaux.h"
 #include "reservations/Reservations.h"
@@ -155,6 +156,34 @@ TEST_F(EcranPlanning, UnHoteInconnuEtUneChambreAjouteeSeChoisissentDansLeursEcra
         for (int jour : {14, 15}) EXPECT_EQ(cellule(chambre, jour).data().toString(), "Durand");
 }
 
+TEST_F(EcranPlanning, EntreeDansLaGrilleDesPrestationsPasseALaColonneSuivante)
+{
+    planning->ChoisirPlage(cellule(0, 10), cellule(0, 11));
+    saisir("edNom", "Dupont");
+    saisir("edPrenom", "Jean");
+    saisir("edNbPers", "2");
+    quandModal<TFrmPrest>([](TFrmPrest* liste) { liste->findChild<QPushButton*>("BtnOk")->click(); });
+    dansCadre<QPushButton>("BtnAjouterPrestation")->click();
+    GrilleLignes* prestations = dansCadre<GrilleLignes>("GrillePrestations");
+    QAbstractItemModel* lignesPrest = prestations->model();
+    ASSERT_EQ(lignesPrest->rowCount(), 1);
+    EXPECT_EQ(lignesPrest->index(0, 0).data().toString(), "Petit déjeuner");
+    ASSERT_EQ(prestations->currentIndex(), lignesPrest->index(0, 1));
+
+    QWidget* editeur = prestations->indexWidget(prestations->currentIndex());
+    ASSERT_NE(editeur, nullptr);
+    QTest::keyClick(editeur, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editeur, "3");
+    QTest::keyClick(editeur, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(prestations->currentIndex(), lignesPrest->index(0, 2));
+    EXPECT_EQ(lignesPrest->index(0, 1).data().toInt(), 3);
+    QWidget* focus = planning->focusWidget();
+    EXPECT_TRUE(focus == prestations || prestations->isAncestorOf(focus))
+        << "the key stayed in the grid, not " << (focus ? focus->objectName().toStdString() : "-");
+    EXPECT_TRUE(planning->isVisible());
+}
+
 TEST_F(EcranPlanning, EnregistrerSurUnJourPrisMontreLErreurDeDisponibiliteEtNEcritRien)
 {
     planning->ChoisirPlage(cellule(1, 10), cellule(1, 10));
@@ -280,6 +309,44 @@ TEST_F(EcranPlanning, LaPresentationLaPlaceDuCadreEtLaHauteurDesLignesSontRetrou
     EXPECT_EQ(autre.modele()->presentation(), ModelePlanning::Horizontale);
     EXPECT_EQ(autre.findChild<QComboBox*>("CBPosReserv")->currentText(), "en Bas");
     EXPECT_EQ(autre.grille()->verticalHeader()->defaultSectionSize(), 30);
+}
+
+TEST_F(EcranPlanning, LaColonneObservationsLesPanneauxDuCadreEtLaMiseAJourInternetSontRetrouves)
+{
+    const int observations = planning->modele()->ligneObservations();
+    EXPECT_EQ(planning->grille()->horizontalHeader()->sectionSize(observations), 150);
+    planning->grille()->horizontalHeader()->resizeSection(observations, 210);
+    planning->MoisSuivant();
+    EXPECT_EQ(planning->grille()->horizontalHeader()->sectionSize(observations), 210) << "kept over a redisplay";
+    dansCadre<PanneauRepliable>("PanelPrestations")->setReplie(true);
+    planning->findChild<QComboBox*>("cbMajPlanning")->setCurrentIndex(3);
+    planning->close();
+    planning.reset();
+
+    TFrmPlanning autre(contexte);
+    autre.show();
+    EXPECT_EQ(autre.grille()->horizontalHeader()->sectionSize(observations), 210);
+    EXPECT_TRUE(autre.cadre()->findChild<PanneauRepliable*>("PanelPrestations")->replie());
+    EXPECT_FALSE(autre.cadre()->findChild<PanneauRepliable*>("PanelRepas")->replie());
+    EXPECT_EQ(autre.findChild<QComboBox*>("cbMajPlanning")->currentText(), "3 mois");
+}
+
+TEST_F(EcranPlanning, LesBoutonsDuBasSontAlignesADroiteQuitterLePlusADroite)
+{
+    const QStringList ordre{"BtnOk", "BtnAjouter", "BtnSupprimerReserv", "BtnRegrouper", "btnReaffecter", "BtnImpPlan",
+        "cbMajPlanning", "btnCreeEnvPlanning"};
+    for (int i = 1; i < ordre.size(); ++i) {
+        QWidget* droite = planning->findChild<QWidget*>(ordre.at(i - 1));
+        QWidget* gauche = planning->findChild<QWidget*>(ordre.at(i));
+        ASSERT_TRUE(droite && gauche) << ordre.at(i).toStdString();
+        EXPECT_LT(gauche->geometry().right(), droite->geometry().left()) << ordre.at(i).toStdString();
+    }
+    EXPECT_EQ(planning->findChild<QWidget*>("BtnSupprimerReserv")->width(),
+        planning->findChild<QWidget*>("BtnAjouter")->width());
+    auto* maj = planning->findChild<QComboBox*>("cbMajPlanning");
+    EXPECT_EQ(maj->count(), 13);
+    EXPECT_EQ(maj->itemText(0), "Fin année");
+    EXPECT_EQ(maj->itemText(12), "12 mois");
 }
 
 TEST_F(EcranPlanning, LaBulleDeLaLigneRepasMontreLeMenuDuJour)
