@@ -24,7 +24,7 @@ DMVelorin::DMVelorin(DMCommun& commun)
 void DMVelorin::creer()
 {
     try {
-        archivesAffichees_ = false;
+        setArchivesAffichees(false);
         FermerTout();
         const QString donnees = commun_.dossierDonnees();
         if (!donnees.isEmpty()) {

@@ -8,6 +8,8 @@
 #include "store/AccesDonnees.h"
 #include "store/Options.h"
 
+#include <QDate>
+
 #include <QString>
 
 namespace velorin {
@@ -48,8 +50,18 @@ public:
     // Fills an empty payment modes table with the seven default modes.
     void creerModesPaiement();
 
-    // True while the data of an archive is shown instead of the current period.
+    // True while the data of an archive is shown instead of the current period; the
+    // archive's first and last day (the planning opens on the first one).
     bool archivesAffichees() const { return archivesAffichees_; }
+    QDate debutArchive() const { return debutArchive_; }
+    QDate finArchive() const { return finArchive_; }
+    // Set by the opening and the leaving of an archive.
+    void setArchivesAffichees(bool affichees, const QDate& debut = {}, const QDate& fin = {})
+    {
+        archivesAffichees_ = affichees;
+        debutArchive_ = affichees ? debut : QDate();
+        finArchive_ = affichees ? fin : QDate();
+    }
 
 private:
     DMCommun& commun_;
@@ -61,6 +73,8 @@ private:
     Reservations reservations_;
     LignesSejour lignesSejour_;
     bool archivesAffichees_ = false;
+    QDate debutArchive_;
+    QDate finArchive_;
 };
 
 } // namespace velorin

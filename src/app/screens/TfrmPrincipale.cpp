@@ -573,7 +573,8 @@ void TfrmPrincipale::actualiserBarreStatus()
 {
     panelDossier_->setText(
         u"Répertoire de données : "_qs + QDir::toNativeSeparators(contexte_.commun.dossierDonnees()));
-    const QString archives = texteArchives(contexte_.velorin.archivesAffichees());
+    const QString archives = texteArchives(
+        contexte_.velorin.archivesAffichees(), contexte_.velorin.debutArchive(), contexte_.velorin.finArchive());
     panelArchives_->setText(archives);
     panelArchives_->setVisible(!archives.isEmpty());
 }

@@ -399,7 +399,11 @@ void TFrmPlanning::enregistrerFermeture()
 
 QDate TFrmPlanning::dateInitiale() const
 {
-    const QDate reference = contexte().services.horloge.aujourdhui();
+    // An archive being consulted is shown from its first day.
+    const DMVelorin& dm = contexte().velorin;
+    const QDate reference = dm.archivesAffichees() && dm.debutArchive().isValid()
+        ? dm.debutArchive()
+        : contexte().services.horloge.aujourdhui();
     int mode = 0;
     try {
         mode = contexte().velorin.options().LireModeAffPlan();

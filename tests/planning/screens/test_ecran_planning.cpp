@@ -184,6 +184,18 @@ TEST_F(EcranPlanning, EntreeDansLaGrilleDesPrestationsPasseALaColonneSuivante)
     EXPECT_TRUE(planning->isVisible());
 }
 
+TEST_F(EcranPlanning, LeBoutonEnregistrerMontreLesRaisonsDuRefusDuCadre)
+{
+    planning->ChoisirPlage(cellule(0, 10), cellule(0, 11));
+    dansCadre<QComboBox>("cbEtat")->setCurrentIndex(EtatReservation::Reserve);
+    planning->findChild<QPushButton*>("BtnAjouter")->click();
+    EXPECT_EQ(dernierMessage(),
+        "La réservation ne peut pas être enregistrée pour les raisons suivantes : "
+        "\n- vous devez renseigner le nom ou le prénom de l'hôte.");
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM Reservation"), 0);
+    EXPECT_EQ(cellule(0, 10).data().toString(), "");
+}
+
 TEST_F(EcranPlanning, EnregistrerSurUnJourPrisMontreLErreurDeDisponibiliteEtNEcritRien)
 {
     planning->ChoisirPlage(cellule(1, 10), cellule(1, 10));
@@ -347,6 +359,32 @@ TEST_F(EcranPlanning, LesBoutonsDuBasSontAlignesADroiteQuitterLePlusADroite)
     EXPECT_EQ(maj->count(), 13);
     EXPECT_EQ(maj->itemText(0), "Fin année");
     EXPECT_EQ(maj->itemText(12), "12 mois");
+}
+
+TEST_F(EcranPlanning, LaDateInitialeSuitLeModeDAffichageEtLArchiveConsultee)
+{
+    struct Cas {
+        int mode;
+        bool archive;
+        QDate attendue;
+    };
+    // Today is 1 July 2026; the archive consulted holds 2019 from 10 March.
+    const QList<Cas> cas{
+        {0, false, QDate(2026, 6, 30)},
+        {1, false, QDate(2026, 7, 1)},
+        {0, true, QDate(2019, 3, 9)},
+        {1, true, QDate(2019, 3, 1)},
+    };
+    for (const Cas& c : cas) {
+        sql("UPDATE options SET ModeAffPlan = ?", {c.mode});
+        velorin.setArchivesAffichees(c.archive, QDate(2019, 3, 10), QDate(2019, 12, 31));
+        TFrmPlanning ecran(contexte);
+        ecran.show();
+        EXPECT_EQ(ecran.dateAffichage(), c.attendue) << c.mode << " " << c.archive;
+        EXPECT_EQ(ecran.findChild<QPushButton*>("BtnAujourdhui")->text(), c.attendue.toString("dd/MM/yyyy"));
+        ecran.close();
+    }
+    velorin.setArchivesAffichees(false);
 }
 
 TEST_F(EcranPlanning, LaBulleDeLaLigneRepasMontreLeMenuDuJour)
