@@ -91,4 +91,14 @@ bool booleen(const QVariant& valeur) {
     return valeur.toInt() != 0;
 }
 
+bool memesValeurs(const QSqlRecord& a, const QSqlRecord& b) {
+    for (int i = 0; i < a.count(); ++i) {
+        const QVariant va = a.value(i);
+        const QVariant vb = b.value(a.fieldName(i));
+        if (va.isNull() && vb.isNull()) continue;
+        if (va.isNull() != vb.isNull() || va.toString() != vb.toString()) return false;
+    }
+    return true;
+}
+
 } // namespace velorin::lignes

@@ -31,6 +31,8 @@ QDate date(const QVariant& valeur);
 QString dateIso(const QDate& date);
 // A stored Boolean: 0/1, or older text values.
 bool booleen(const QVariant& valeur);
+// The same values as the table stores them (a Boolean true is 1), column by column of a.
+bool memesValeurs(const QSqlRecord& a, const QSqlRecord& b);
 
 } // namespace lignes
 } // namespace velorin

@@ -39,6 +39,15 @@ void T_FrmSaisieStd::DefinirSource(SourceSaisie* source)
     source->ouvrir();
 }
 
+void T_FrmSaisieStd::relierNavigateur(const std::function<void(const CibleNavigation&)>& aller)
+{
+    navigateur_->show();
+    connect(navigateur_, &Navigateur::premier, this, [aller] { aller([](int, int) { return 0; }); });
+    connect(navigateur_, &Navigateur::precedent, this, [aller] { aller([](int p, int) { return p - 1; }); });
+    connect(navigateur_, &Navigateur::suivant, this, [aller] { aller([](int p, int) { return p + 1; }); });
+    connect(navigateur_, &Navigateur::dernier, this, [aller] { aller([](int, int n) { return n - 1; }); });
+}
+
 void T_FrmSaisieStd::OK()
 {
     annule_ = false;

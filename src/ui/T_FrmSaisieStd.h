@@ -5,6 +5,8 @@
 
 #include <QPointer>
 
+#include <functional>
+
 class QTableView;
 
 namespace velorin {
@@ -39,6 +41,11 @@ public slots:
     void Annuler();
 
 protected:
+    // For a screen that moves among its records itself: shows the navigator, whose four buttons
+    // call aller with the rule giving the new position from the current one and the count.
+    using CibleNavigation = std::function<int(int position, int nombre)>;
+    void relierNavigateur(const std::function<void(const CibleNavigation&)>& aller);
+
     // Checks made by "&OK" before the record is written; false keeps the screen open.
     virtual bool Valider() { return true; }
 

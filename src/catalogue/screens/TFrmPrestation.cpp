@@ -2,12 +2,12 @@
 
 #include "app/Dialogues.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/LignesTable.h"
 #include "catalogue/Tarification.h"
 #include "catalogue/screens/TCadreDetailTVA.h"
 #include "store/DMCommun.h"
 #include "store/DMVelorin.h"
 #include "ui/EditNombre.h"
-#include "ui/Navigateur.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -51,28 +51,12 @@ QCheckBox* caseACocher(QWidget* parent, const QString& texte, const QString& nom
     return c;
 }
 
-bool booleen(const QVariant& valeur)
-{
-    const QString t = valeur.toString().trimmed().toLower();
-    return t == QLatin1String("true") || valeur.toInt() != 0;
-}
 
 QString textePrix(const QVariant& valeur)
 {
     return QLocale().toString(valeur.toDouble(), 'f', 2);
 }
 
-// Compares the values as the table stores them: a Boolean true is 1.
-bool memesValeurs(const QSqlRecord& a, const QSqlRecord& b)
-{
-    for (int i = 0; i < a.count(); ++i) {
-        const QVariant va = a.value(i);
-        const QVariant vb = b.value(a.fieldName(i));
-        if (va.isNull() && vb.isNull()) continue;
-        if (va.isNull() != vb.isNull() || va.toString() != vb.toString()) return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -86,12 +70,7 @@ TFrmPrestation::TFrmPrestation(
     charger(ligne, nouveau);
 
     // The record navigator goes through the items of the kind.
-    Navigateur* navig = navigateur();
-    navig->show();
-    connect(navig, &Navigateur::premier, this, [this] { naviguer([](int, int) { return 0; }); });
-    connect(navig, &Navigateur::precedent, this, [this] { naviguer([](int p, int) { return p - 1; }); });
-    connect(navig, &Navigateur::suivant, this, [this] { naviguer([](int p, int) { return p + 1; }); });
-    connect(navig, &Navigateur::dernier, this, [this] { naviguer([](int, int n) { return n - 1; }); });
+    relierNavigateur([this](const CibleNavigation& cible) { naviguer(cible); });
 }
 
 // The rows go before the frames: the frames must not read them any more.
@@ -339,14 +318,14 @@ void TFrmPrestation::charger(const QSqlRecord& ligne, bool nouveau)
         edDescription_->setPlainText(description);
     edDescription_->document()->setModified(false);
     edCapacite_->setValue(ligne_.value(u"Capacite"_qs).toInt());
-    cbDansPourcent_->setChecked(booleen(ligne_.value(u"DansPourcent"_qs)));
-    cbPropNuits_->setChecked(booleen(ligne_.value(u"PropNuits"_qs)));
-    cbPropPers_->setChecked(booleen(ligne_.value(u"PropPers"_qs)));
-    cbAjoutAuto_->setChecked(booleen(ligne_.value(u"AjoutAuto"_qs)));
-    cbOffert_->setChecked(booleen(ligne_.value(u"Offert"_qs)));
-    cbAffCouleur_->setChecked(booleen(ligne_.value(u"AffCouleur"_qs)));
+    cbDansPourcent_->setChecked(lignes::booleen(ligne_.value(u"DansPourcent"_qs)));
+    cbPropNuits_->setChecked(lignes::booleen(ligne_.value(u"PropNuits"_qs)));
+    cbPropPers_->setChecked(lignes::booleen(ligne_.value(u"PropPers"_qs)));
+    cbAjoutAuto_->setChecked(lignes::booleen(ligne_.value(u"AjoutAuto"_qs)));
+    cbOffert_->setChecked(lignes::booleen(ligne_.value(u"Offert"_qs)));
+    cbAffCouleur_->setChecked(lignes::booleen(ligne_.value(u"AffCouleur"_qs)));
     panelCouleur_->setEnabled(cbAffCouleur_->isChecked());
-    cbSansTVA_->setChecked(typePrest_ == typeprest::Prestation && booleen(ligne_.value(u"SansTVA"_qs)));
+    cbSansTVA_->setChecked(typePrest_ == typeprest::Prestation && lignes::booleen(ligne_.value(u"SansTVA"_qs)));
     edPrix_->setValeur(ligne_.value(u"Prix"_qs));
     const QVariant couleur = ligne_.value(u"Couleur"_qs);
     // Without a colour of its own the panel shows the zone titles' colour.
@@ -356,7 +335,7 @@ void TFrmPrestation::charger(const QSqlRecord& ligne, bool nouveau)
     chargerTarifs();
     {
         const QSignalBlocker blocage(cbTarifSimple_);
-        cbTarifSimple_->setChecked(!hebergement || booleen(ligne_.value(u"TarifSimple"_qs)));
+        cbTarifSimple_->setChecked(!hebergement || lignes::booleen(ligne_.value(u"TarifSimple"_qs)));
     }
     // What the controls show is the reference of the changes; the current rates accepted
     // when the frame is bound are one.
@@ -393,7 +372,7 @@ void TFrmPrestation::remplirGrilleTarifs()
         const QSqlRecord& t = tarifs_.at(i);
         auto* applicable = new QTableWidgetItem;
         applicable->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        applicable->setCheckState(booleen(t.value(u"Applicable"_qs)) ? Qt::Checked : Qt::Unchecked);
+        applicable->setCheckState(lignes::booleen(t.value(u"Applicable"_qs)) ? Qt::Checked : Qt::Unchecked);
         grilleTarifs_->setItem(i, 0, applicable);
         auto* libelle = new QTableWidgetItem(t.value(u"Libelle"_qs).toString());
         libelle->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -520,7 +499,7 @@ bool TFrmPrestation::modifie() const
     if (nouveau_ || tarifsModifies_) return true;
     QSqlRecord actuelle = ligne_;
     appliquerControles(actuelle);
-    return !memesValeurs(actuelle, origine_);
+    return !lignes::memesValeurs(actuelle, origine_);
 }
 
 bool TFrmPrestation::verifierNom()

@@ -3,9 +3,9 @@
 #include "app/Dialogues.h"
 #include "app/Horloge.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/LignesTable.h"
 #include "catalogue/Tarification.h"
 #include "store/DMVelorin.h"
-#include "ui/Navigateur.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -29,11 +29,6 @@ const QStringList nomsJours{
 // The earliest day of a date box stands for "no date".
 const QDate sansDate(1900, 1, 1);
 
-bool booleen(const QVariant& valeur)
-{
-    const QString t = valeur.toString().trimmed().toLower();
-    return t == QLatin1String("true") || valeur.toInt() != 0;
-}
 
 QDateEdit* boiteDate(QWidget* parent, const QString& nom, const QDate& aujourdhui)
 {
@@ -59,16 +54,6 @@ QVariant dateDe(const QDateEdit* boite)
     return boite->date() == sansDate ? QVariant() : QVariant(boite->date().toString(Qt::ISODate));
 }
 
-bool memesValeurs(const QSqlRecord& a, const QSqlRecord& b)
-{
-    for (int i = 0; i < a.count(); ++i) {
-        const QVariant va = a.value(i);
-        const QVariant vb = b.value(a.fieldName(i));
-        if (va.isNull() && vb.isNull()) continue;
-        if (va.isNull() != vb.isNull() || va.toString() != vb.toString()) return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -78,12 +63,7 @@ TFrmTypeTarif::TFrmTypeTarif(ContexteEcrans& contexte, const QSqlRecord& ligne, 
     setWindowTitle(QStringLiteral("Type de tarif"));
     construire();
     charger(ligne, nouveau);
-    Navigateur* navig = navigateur();
-    navig->show();
-    connect(navig, &Navigateur::premier, this, [this] { naviguer([](int, int) { return 0; }); });
-    connect(navig, &Navigateur::precedent, this, [this] { naviguer([](int p, int) { return p - 1; }); });
-    connect(navig, &Navigateur::suivant, this, [this] { naviguer([](int p, int) { return p + 1; }); });
-    connect(navig, &Navigateur::dernier, this, [this] { naviguer([](int, int n) { return n - 1; }); });
+    relierNavigateur([this](const CibleNavigation& cible) { naviguer(cible); });
 }
 
 int TFrmTypeTarif::identifiant() const
@@ -167,8 +147,8 @@ void TFrmTypeTarif::charger(const QSqlRecord& ligne, bool nouveau)
     afficherDate(edPerDeb_, ligne_.value(u"Per_Deb"_qs));
     afficherDate(edPerFin_, ligne_.value(u"Per_Fin"_qs));
     edNbJours_->setValue(qMax(1, ligne_.value(u"NbJours"_qs).toInt()));
-    for (int i = 0; i < jours_.size(); ++i) jours_.at(i)->setChecked(booleen(ligne_.value(colonnesJours.at(i))));
-    cbAvecRepas_->setChecked(booleen(ligne_.value(u"AvecRepas"_qs)));
+    for (int i = 0; i < jours_.size(); ++i) jours_.at(i)->setChecked(lignes::booleen(ligne_.value(colonnesJours.at(i))));
+    cbAvecRepas_->setChecked(lignes::booleen(ligne_.value(u"AvecRepas"_qs)));
     // What the controls show is the reference of the changes.
     origine_ = ligne_;
     appliquerControles(origine_);
@@ -190,7 +170,7 @@ bool TFrmTypeTarif::modifie() const
     if (nouveau_) return true;
     QSqlRecord actuelle = ligne_;
     appliquerControles(actuelle);
-    return !memesValeurs(actuelle, origine_);
+    return !lignes::memesValeurs(actuelle, origine_);
 }
 
 QString TFrmTypeTarif::demanderNomDemiPension()
