@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/DossiersTest.h"
+#include "support/RequetesTest.h"
 
 #include "planning/DonneesPlanning.h"
 #include "store/BaseDonnees.h"
@@ -28,31 +29,14 @@ inline QDate jour(const char* iso) { return QDate::fromString(QString::fromLatin
 
 // A data folder with every table of the shipped description, and small builders for the
 // rows the planning reads.
-struct Pension {
+struct Pension : public RequetesTest {
     Pension()
     {
         commun.creer();
         VerificationTables(commun).VerifierTables();
     }
 
-    BaseDonnees& base() { return commun.base(); }
-    void sql(const QString& instruction, const QVariantList& valeurs = {}) { base().executer(instruction, valeurs); }
-    QVariant valeur(const QString& instruction, const QVariantList& valeurs = {})
-    {
-        return base().valeur(instruction, valeurs);
-    }
-    QList<QVariantList> lignes(const QString& instruction, const QVariantList& valeurs = {})
-    {
-        QList<QVariantList> resultat;
-        QSqlQuery requete = base().executer(instruction, valeurs);
-        while (requete.next()) {
-            QVariantList ligne;
-            for (int i = 0; i < requete.record().count(); ++i)
-                ligne.append(requete.isNull(i) ? QVariant() : requete.value(i));
-            resultat.append(ligne);
-        }
-        return resultat;
-    }
+    BaseDonnees& base() override { return commun.base(); }
 
     // Sets options columns and reloads the in-memory copy.
     void option(const QString& colonne, const QVariant& valeur)

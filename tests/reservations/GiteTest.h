@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/DossiersTest.h"
+#include "support/RequetesTest.h"
 
 #include "store/BaseDonnees.h"
 #include "store/DMCommun.h"
@@ -31,7 +32,7 @@ namespace velorin::test {
 
 // A guest house on a data folder whose tables were built by the real verification from the
 // shipped description, with VAT rates of 10 and 20 % and small builders for its catalogue.
-class GiteTest : public ::testing::Test {
+class GiteTest : public ::testing::Test, public RequetesTest {
 protected:
     GiteTest()
     {
@@ -60,25 +61,7 @@ protected:
         env.dialogues.vider();
     }
 
-    BaseDonnees& base() { return commun.base(); }
-    void sql(const QString& instruction, const QVariantList& valeurs = {}) { base().executer(instruction, valeurs); }
-    QVariant valeur(const QString& instruction, const QVariantList& valeurs = {})
-    {
-        return base().valeur(instruction, valeurs);
-    }
-    // Every row of a query, each as the list of its values (null as an invalid QVariant).
-    QList<QVariantList> lignes(const QString& instruction, const QVariantList& valeurs = {})
-    {
-        QList<QVariantList> resultat;
-        QSqlQuery requete = base().executer(instruction, valeurs);
-        while (requete.next()) {
-            QVariantList ligne;
-            for (int i = 0; i < requete.record().count(); ++i)
-                ligne.append(requete.isNull(i) ? QVariant() : requete.value(i));
-            resultat.append(ligne);
-        }
-        return resultat;
-    }
+    BaseDonnees& base() override { return commun.base(); }
     // Every row of the tables, in storage order: equal dumps mean nothing changed.
     QStringList instantane(const QStringList& tables)
     {

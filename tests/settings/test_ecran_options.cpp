@@ -1,4 +1,5 @@
 #include "support/DossiersTest.h"
+#include "support/FenetrePrincipaleTest.h"
 
 #include "app/DatesFr.h"
 #include "settings/LanguesDocuments.h"
@@ -35,22 +36,6 @@ using namespace velorin;
 using namespace velorin::test;
 
 namespace {
-
-// Records the window messages the main window receives.
-class Principale : public QWidget {
-public:
-    QList<QEvent::Type> recus;
-
-protected:
-    bool event(QEvent* evenement) override
-    {
-        if (estMessageFenetre(evenement->type())) {
-            recus.append(evenement->type());
-            return true;
-        }
-        return QWidget::event(evenement);
-    }
-};
 
 // A data folder whose tables the verification built from the shipped description, with no
 // options record yet.
@@ -101,7 +86,7 @@ protected:
     EnvironnementTest env;
     DMCommun commun{env.services(), env.programme()};
     DMVelorin velorin{commun};
-    Principale principale;
+    FenetrePrincipaleTest principale;
     ContexteEcrans contexte{commun, velorin, env.services()};
 };
 

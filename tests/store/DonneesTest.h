@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/DossiersTest.h"
+#include "support/RequetesTest.h"
 
 #include "app/Progression.h"
 #include "store/BaseDonnees.h"
@@ -22,28 +23,10 @@ namespace velorin::test {
 
 // A data folder with its open database and both data modules, for tests that build the
 // tables they need with plain statements.
-struct DonneesTest {
+struct DonneesTest : public RequetesTest {
     DonneesTest() { commun.setDossierDonnees(env.donnees()); }
 
-    BaseDonnees& base() { return commun.base(); }
-    void sql(const QString& instruction, const QVariantList& valeurs = {}) { base().executer(instruction, valeurs); }
-    QVariant valeur(const QString& instruction, const QVariantList& valeurs = {})
-    {
-        return base().valeur(instruction, valeurs);
-    }
-    // Every row of a query, each as the list of its values.
-    QList<QVariantList> lignes(const QString& instruction, const QVariantList& valeurs = {})
-    {
-        QList<QVariantList> resultat;
-        QSqlQuery requete = base().executer(instruction, valeurs);
-        while (requete.next()) {
-            QVariantList ligne;
-            for (int i = 0; i < requete.record().count(); ++i)
-                ligne.append(requete.isNull(i) ? QVariant() : requete.value(i)); // null compares as QVariant()
-            resultat.append(ligne);
-        }
-        return resultat;
-    }
+    BaseDonnees& base() override { return commun.base(); }
 
     EnvironnementTest env{false};
     DMCommun commun{env.services(), env.programme()};

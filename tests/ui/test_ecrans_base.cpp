@@ -1,3 +1,4 @@
+#include "support/FenetrePrincipaleTest.h"
 #include "ui/FixtureEcrans.h"
 
 #include "ui/MessagesFenetre.h"
@@ -59,22 +60,6 @@ protected:
     {
         ++validations;
         return !refuser;
-    }
-};
-
-// Counts the window messages the main window receives.
-class FenetrePrincipaleEssai : public QWidget {
-public:
-    QList<QEvent::Type> recus;
-
-protected:
-    bool event(QEvent* evenement) override
-    {
-        if (estMessageFenetre(evenement->type())) {
-            recus.append(evenement->type());
-            return true;
-        }
-        return QWidget::event(evenement);
     }
 };
 
@@ -178,7 +163,7 @@ TEST_F(EcransBase, UneTailleTropPetiteDonneLeMinimum)
 
 TEST_F(EcransBase, EchapFermeEtEntreePasseAuControleSuivant)
 {
-    FenetrePrincipaleEssai principale;
+    FenetrePrincipaleTest principale;
     contexte.fenetrePrincipale = &principale;
     TFrmEssai ecran(contexte);
     ecran.show();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/CatalogueTest.h"
+#include "support/FenetrePrincipaleTest.h"
 #include "support/Modaux.h"
 #include "support/TablesDisposition.h"
 
@@ -16,22 +17,6 @@
 #include <functional>
 
 namespace velorin::test {
-
-// Records the window messages the main window receives.
-class FenetrePrincipaleTest : public QWidget {
-public:
-    QList<QEvent::Type> recus;
-
-protected:
-    bool event(QEvent* evenement) override
-    {
-        if (estMessageFenetre(evenement->type())) {
-            recus.append(evenement->type());
-            return true;
-        }
-        return QWidget::event(evenement);
-    }
-};
 
 // The catalogue's data folder (rates 10 % and 20 %) with the layout tables, and the context
 // the screens are created with.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../GiteTest.h"
+#include "support/FenetrePrincipaleTest.h"
 
 #include "app/DatesFr.h"
 #include "reservations/screens/ChampsSaisie.h"
@@ -24,22 +25,6 @@
 #include <memory>
 
 namespace velorin::test {
-
-// Counts the window messages the main window receives.
-class FenetrePrincipaleTest : public QWidget {
-public:
-    QList<QEvent::Type> recus;
-
-protected:
-    bool event(QEvent* evenement) override
-    {
-        if (estMessageFenetre(evenement->type())) {
-            recus.append(evenement->type());
-            return true;
-        }
-        return QWidget::event(evenement);
-    }
-};
 
 // The guest house of the editor's tests, on tables built by the real verification: two rooms
 // priced by tariff ("Haute saison" 100 a night from June to August, "Semaine" 630 for seven
