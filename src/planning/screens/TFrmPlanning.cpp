@@ -171,6 +171,7 @@ TFrmPlanning::TFrmPlanning(ContexteEcrans& contexte, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
     rafraichissement_ = new QTimer(this);
+    rafraichissement_->setObjectName(u"Rafraichissement"_qs);
     connect(rafraichissement_, &QTimer::timeout, this, [this] {
         if (isVisible() && !cadre_->modifiee()) Actualiser();
     });

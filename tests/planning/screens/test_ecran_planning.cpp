@@ -11,6 +11,9 @@
 #include "reservations/Reservations.h"
 
 #include <QPixmap>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTimer>
 
 #include <QHeaderView>
 #include <QSpinBox>
@@ -385,6 +388,54 @@ TEST_F(EcranPlanning, LaDateInitialeSuitLeModeDAffichageEtLArchiveConsultee)
         ecran.close();
     }
     velorin.setArchivesAffichees(false);
+}
+
+TEST_F(EcranPlanning, UneReservationDUnAutrePosteParaitAuMessageEtALaFrequenceDuReseau)
+{
+    // Another workstation books room 1 on 20 July.
+    const auto reserverAilleurs = [this](int jour) {
+        sql("INSERT INTO Reservation (Identifiant, IdContact, DateDeb, DateFin, Etat) VALUES (?, ?, ?, ?, 3)",
+            {jour, dupont, iso(juillet(jour)), iso(juillet(jour))});
+        sql("INSERT INTO Planning (IdPrest, Jour, IdReservation, Etat) VALUES (?, ?, ?, 3)",
+            {bleue, iso(juillet(jour)), jour});
+    };
+    reserverAilleurs(20);
+    EXPECT_EQ(cellule(0, 20).data().toString(), "");
+    envoyerMessage(planning.get(), WMActualiserPlanning);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cellule(0, 20).data().toString(), "Dupont");
+
+    // On a network installation the planning reloads itself at the period of info.ini.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "droits_planning");
+        db.setDatabaseName(env.chemin("Droits.db"));
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec("CREATE TABLE Droits (Reseau boolean)"));
+        ASSERT_TRUE(q.exec("INSERT INTO Droits VALUES (1)"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("droits_planning");
+    ecrireFichier(env.chemin("info.ini"), "[Reseau]\nFrequence=12\n");
+    commun.lireFrequence();
+    TFrmPlanning reseau(contexte);
+    reseau.show();
+    reseau.AfficherAPartirDu(juillet(1));
+    EXPECT_TRUE(reseau.findChild<QPushButton*>("BtnActualiser")->isVisible());
+    auto* minuterie = reseau.findChild<QTimer*>("Rafraichissement");
+    ASSERT_NE(minuterie, nullptr);
+    EXPECT_TRUE(minuterie->isActive());
+    EXPECT_EQ(minuterie->interval(), 12000);
+    ecrireFichier(env.chemin("info.ini"), "[Reseau]\nFrequence=30\n");
+    commun.lireFrequence();
+    envoyerMessage(&reseau, WMchangementFreq);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(minuterie->interval(), 30000);
+
+    reserverAilleurs(22);
+    QMetaObject::invokeMethod(minuterie, "timeout");
+    EXPECT_EQ(reseau.modele()->indexDe({0, 21}).data().toString(), "Dupont");
+    reseau.close();
 }
 
 TEST_F(EcranPlanning, LaBulleDeLaLigneRepasMontreLeMenuDuJour)
