@@ -248,13 +248,21 @@ void LignesSejour::SupprimerLigneRepas(int identifiant)
     base().executer(QStringLiteral("DELETE FROM Repas WHERE Identifiant = ?"), {identifiant});
 }
 
-void LignesSejour::SupprimerRepasTemporaires()
+int LignesSejour::NouvelleCleSaisie()
+{
+    return -1 - dm_.acces().allouerCompteur(QStringLiteral("SaisieReservation"));
+}
+
+void LignesSejour::SupprimerRepasTemporaires(int cleSaisie)
 {
     // Services too: left behind, they would be attached to the next reservation saved.
     BaseDonnees& b = base();
     Transaction transaction(b);
-    b.executer(QStringLiteral("DELETE FROM Repas WHERE IdReservation = -1"));
-    b.executer(QStringLiteral("DELETE FROM PrestCompl WHERE IdReservation = -1"));
+    for (const int cle : {cleSaisie, -1}) {
+        if (cle >= 0) continue;
+        b.executer(QStringLiteral("DELETE FROM Repas WHERE IdReservation = ?"), {cle});
+        b.executer(QStringLiteral("DELETE FROM PrestCompl WHERE IdReservation = ?"), {cle});
+    }
     transaction.valider();
 }
 

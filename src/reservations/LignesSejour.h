@@ -34,7 +34,9 @@ struct TMenus {
 };
 
 // The extra services (PrestCompl) and meals (Repas) of a stay. Lines entered for a reservation
-// not saved yet carry IdReservation -1; the reservation's save attaches them.
+// not saved yet carry a negative IdReservation of their own, the entry key (NouvelleCleSaisie),
+// so that the entries of two workstations never mix; the reservation's save attaches them.
+// Older data used -1 for every entry.
 // As the screens expect, these operations do not show their failures: they throw Erreur and
 // leave the lines as they were.
 class LignesSejour {
@@ -51,9 +53,12 @@ public:
     int AjouterRepas(int idPrest, int idReservation, const QDate& jour, int nombre);
     // The meal lines of the reservation by day, each with the item's Nom for display.
     QList<QSqlRecord> FiltrerRepas(int idReservation);
-    // Forgets the lines of a reservation whose entry was abandoned (IdReservation -1): run
-    // before the editor opens on a new reservation.
-    void SupprimerRepasTemporaires();
+    // A key for the lines of a new reservation being entered: negative, below -1, never
+    // handed out twice, whatever the workstation.
+    int NouvelleCleSaisie();
+    // Forgets the lines of a reservation whose entry was abandoned: those of the entry key,
+    // and those left with -1 by older versions. Run before the editor opens on a new reservation.
+    void SupprimerRepasTemporaires(int cleSaisie = -1);
     // Replaces the reservation's half-board lines by one line per night; nothing without a
     // half-board item in the catalogue.
     void CreerRepasDemiPension(int idReservation, int nbPers, const QDate& dateFin, const QDate& dateDeb);

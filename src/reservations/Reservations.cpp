@@ -380,8 +380,10 @@ void Reservations::ecrireLignes(const TReservation& r)
     const OptionsMemoire& options = dm_.options().memoire();
     const int id = r.Identifiant;
 
-    b.executer(
-        QStringLiteral("UPDATE PrestCompl SET IdReservation = ? WHERE IdReservation = -1 AND TypePrest = 1"), {id});
+    // The lines typed before this save, under its entry key.
+    const int cle = r.CleLignes < 0 ? r.CleLignes : -1;
+    b.executer(QStringLiteral("UPDATE PrestCompl SET IdReservation = ? WHERE IdReservation = ? AND TypePrest = 1"),
+        {id, cle});
     b.executer(QStringLiteral("DELETE FROM PrestCompl WHERE IdReservation = ? AND TypePrest = 4"), {id});
     if (r.ValRemise != 0) {
         const QString nom
@@ -400,7 +402,7 @@ void Reservations::ecrireLignes(const TReservation& r)
     if (!EtatReservation::occupe(r.Etat))
         b.executer(QStringLiteral("DELETE FROM PrestCompl WHERE IdReservation = ? AND TypePrest = 1"), {id});
 
-    b.executer(QStringLiteral("UPDATE Repas SET IdReservation = ? WHERE IdReservation = -1"), {id});
+    b.executer(QStringLiteral("UPDATE Repas SET IdReservation = ? WHERE IdReservation = ?"), {id, cle});
     if (!EtatReservation::occupe(r.Etat)) b.executer(QStringLiteral("DELETE FROM Repas WHERE IdReservation = ?"), {id});
 }
 

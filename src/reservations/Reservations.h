@@ -88,6 +88,9 @@ struct TReservation {
     QString NumFac;
     int IdCom = -1;
     double MontantCom = 0;
+    // The entry key of the service and meal lines typed before the first save (see
+    // LignesSejour); -1 for the lines older versions left.
+    int CleLignes = -1;
 };
 
 // What the editor shows of a group of reservations invoiced together.

@@ -60,12 +60,28 @@ int AccesDonnees::allouerIdentifiant(const QString& table)
     // BEGIN IMMEDIATE: the read of the counter and its update cannot interleave with
     // another workstation's.
     Transaction transaction(b);
+    const int plusGrand = b.valeur(QStringLiteral("SELECT MAX(Identifiant) FROM %1").arg(nom)).toInt();
+    const int nouvel = avancerCompteur(b, nom, plusGrand);
+    transaction.valider();
+    return nouvel;
+}
+
+int AccesDonnees::allouerCompteur(const QString& nom)
+{
+    BaseDonnees& b = commun_.base();
+    Transaction transaction(b);
+    const int nouvel = avancerCompteur(b, nom, 0);
+    transaction.valider();
+    return nouvel;
+}
+
+int AccesDonnees::avancerCompteur(BaseDonnees& b, const QString& nom, int plusGrand)
+{
     if (!b.tableExiste(tableCompteurs())) {
         b.executer(QStringLiteral("CREATE TABLE IF NOT EXISTS Compteurs (NomTable Char(50), Dernier Integer)"));
         b.executer(QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS %1 ON Compteurs (NomTable)")
                        .arg(dialecte::identifiant(dialecte::nomIndex(tableCompteurs(), {}))));
     }
-    const int plusGrand = b.valeur(QStringLiteral("SELECT MAX(Identifiant) FROM %1").arg(nom)).toInt();
     const QVariant dernier =
         b.valeur(QStringLiteral("SELECT Dernier FROM Compteurs WHERE LOWER(NomTable) = LOWER(?)"), {nom});
     const int nouvel = std::max(plusGrand, dernier.toInt()) + 1;
@@ -73,7 +89,6 @@ int AccesDonnees::allouerIdentifiant(const QString& table)
         b.executer(QStringLiteral("UPDATE Compteurs SET Dernier = ? WHERE LOWER(NomTable) = LOWER(?)"), {nouvel, nom});
     else
         b.executer(QStringLiteral("INSERT INTO Compteurs (NomTable, Dernier) VALUES (?, ?)"), {nom, nouvel});
-    transaction.valider();
     return nouvel;
 }
 

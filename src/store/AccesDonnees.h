@@ -47,6 +47,9 @@ public:
     int NouvelIdentifiant(const QString& table);
     // The same, throwing Erreur: for saves that must stop and roll back on failure.
     int allouerIdentifiant(const QString& table);
+    // The next value of a counter of Compteurs that belongs to no table (from 1), under the
+    // same write lock; throws Erreur.
+    int allouerCompteur(const QString& nom);
 
     // Identifiant of the first record whose Nom is exactly nom; -1 when none (no message).
     int ChercherIdentifiant(const QString& nom, const QString& table);
@@ -66,6 +69,9 @@ public:
     static QString tableCompteurs() { return QStringLiteral("Compteurs"); }
 
 private:
+    // Raises the counter nom of Compteurs above plusGrand and its last value, inside the
+    // caller's transaction.
+    static int avancerCompteur(BaseDonnees& b, const QString& nom, int plusGrand);
     BaseDonnees& base(const QString& table);
     Dialogues& dialogues();
 

@@ -200,6 +200,12 @@ private:
     void rechargerPrestations();
     void rechargerRepas();
     bool enregistrerLignePrestation(QSqlRecord& ligne);
+    // IdReservation of the lines on screen: the reservation's, or the entry key of a new one
+    // (taken at the first line written).
+    int cleLignes() const;
+    int cleLignesPourEcrire();
+    // Deletes the lines typed for a new reservation that will not be saved.
+    void oublierLignesSaisies();
     bool enregistrerLigneRepas(QSqlRecord& ligne);
     int nombrePersonnes() const;
     int nombreNuits() const;
@@ -222,6 +228,9 @@ private:
 
     // State
     int reservation_ = -1;
+    // The entry key of the lines typed for a new reservation (see LignesSejour), 0 until the
+    // first one.
+    int cleSaisie_ = 0;
     bool chargement_ = false;
     bool modifiee_ = false;
     bool verrouillee_ = false;

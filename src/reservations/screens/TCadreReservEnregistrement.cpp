@@ -30,11 +30,7 @@ namespace velorin {
 
 void TCadreReserv::NouvelleReservation(const QDate& dateDeb, const QDate& dateFin, const QList<int>& hebergements)
 {
-    try {
-        dm_.lignesSejour().SupprimerRepasTemporaires();
-    } catch (const std::exception& e) {
-        dialogues_.erreur(u"Erreur lors de la suppression des repas non enregistrés : "_qs + texteErreur(e));
-    }
+    oublierLignesSaisies();
     afficherReservationVide();
     chargement_ = true;
     for (const int idPrest : hebergements) {
@@ -60,11 +56,7 @@ void TCadreReserv::NouvelleReservation(const QDate& dateDeb, const QDate& dateFi
 
 bool TCadreReserv::OuvrirReservation(int identifiant)
 {
-    try {
-        dm_.lignesSejour().SupprimerRepasTemporaires();
-    } catch (const std::exception& e) {
-        dialogues_.erreur(u"Erreur lors de la suppression des repas non enregistrés : "_qs + texteErreur(e));
-    }
+    oublierLignesSaisies();
     const TReservation r = dm_.reservations().ChargerReservation(identifiant);
     if (r.Identifiant == -1) {
         afficherReservationVide();
@@ -72,6 +64,29 @@ bool TCadreReserv::OuvrirReservation(int identifiant)
     }
     AfficherReservation(r);
     return true;
+}
+
+int TCadreReserv::cleLignes() const
+{
+    return reservation_ > 0 ? reservation_ : cleSaisie_;
+}
+
+int TCadreReserv::cleLignesPourEcrire()
+{
+    if (reservation_ > 0) return reservation_;
+    // Taken with the first line, so that merely browsing the planning writes nothing.
+    if (cleSaisie_ == 0) cleSaisie_ = dm_.lignesSejour().NouvelleCleSaisie();
+    return cleSaisie_;
+}
+
+void TCadreReserv::oublierLignesSaisies()
+{
+    try {
+        dm_.lignesSejour().SupprimerRepasTemporaires(cleSaisie_ != 0 ? cleSaisie_ : -1);
+        cleSaisie_ = 0;
+    } catch (const std::exception& e) {
+        dialogues_.erreur(u"Erreur lors de la suppression des repas non enregistrés : "_qs + texteErreur(e));
+    }
 }
 
 bool TCadreReserv::EnregistrerSiModifiee()
@@ -89,14 +104,8 @@ bool TCadreReserv::Fermer()
 
 void TCadreReserv::Abandonner()
 {
-    if (reservation_ == -1) {
-        // Lines of a reservation that will not be saved would be attached to the next one.
-        try {
-            dm_.lignesSejour().SupprimerRepasTemporaires();
-        } catch (const std::exception& e) {
-            dialogues_.erreur(u"Erreur lors de la suppression des repas non enregistrés : "_qs + texteErreur(e));
-        }
-    }
+    // Lines of a reservation that will not be saved would be attached to the next one.
+    if (reservation_ == -1) oublierLignesSaisies();
     modifiee_ = false;
     emit fermee();
 }
@@ -206,6 +215,7 @@ TReservation TCadreReserv::reservationEcran()
 {
     TReservation r;
     r.Identifiant = reservation_;
+    if (reservation_ <= 0 && cleSaisie_ != 0) r.CleLignes = cleSaisie_;
     r.Nom = edNom_->text().trimmed();
     r.Prenom = edPrenom_->text().trimmed();
     r.DateDeb = edDateDeb_->valeur();
@@ -279,6 +289,7 @@ bool TCadreReserv::EnregistrerSaisie()
     // The changes stay marked until they are stored.
     if (!dm_.reservations().EnregistrerReservation(r)) return false;
     modifiee_ = false;
+    cleSaisie_ = 0; // its lines now belong to the reservation
     const TReservation relue = dm_.reservations().ChargerReservation(r.Identifiant);
     if (relue.Identifiant != -1)
         AfficherReservation(relue);

@@ -304,9 +304,9 @@ void TCadreReserv::changerTarif()
     try {
         if (!choisi.isEmpty() && dm_.tarification().TarifAvecRepas(choisi)) {
             if (deb.isValid() && fin.isValid())
-                dm_.lignesSejour().CreerRepasDemiPension(reservation_, nombrePersonnes(), fin, deb);
+                dm_.lignesSejour().CreerRepasDemiPension(cleLignesPourEcrire(), nombrePersonnes(), fin, deb);
         } else {
-            dm_.lignesSejour().SupprimerRepasDemiPension(reservation_);
+            dm_.lignesSejour().SupprimerRepasDemiPension(cleLignes());
         }
     } catch (const std::exception& e) {
         dialogues_.erreur(u"Erreur lors de la mise à jour des repas de la demi-pension : "_qs + texteErreur(e));
@@ -371,7 +371,7 @@ void TCadreReserv::rechargerPrestations()
 {
     grillePrestations_->abandonnerEdition();
     try {
-        modelePrestations_->setLignes(dm_.lignesSejour().FiltrerPrestations(reservation_, TypePrestation::Prestation));
+        modelePrestations_->setLignes(dm_.lignesSejour().FiltrerPrestations(cleLignes(), TypePrestation::Prestation));
     } catch (const std::exception& e) {
         dialogues_.erreur(u"Erreur pendant la lecture des prestations de la réservation : "_qs + texteErreur(e));
     }
@@ -381,7 +381,7 @@ void TCadreReserv::rechargerRepas()
 {
     grilleRepas_->abandonnerEdition();
     try {
-        modeleRepas_->setLignes(dm_.lignesSejour().FiltrerRepas(reservation_));
+        modeleRepas_->setLignes(dm_.lignesSejour().FiltrerRepas(cleLignes()));
     } catch (const std::exception& e) {
         dialogues_.erreur(u"Erreur pendant la lecture des repas de la réservation : "_qs + texteErreur(e));
     }
@@ -419,7 +419,7 @@ void TCadreReserv::ajouterPrestation()
     int identifiant = -1;
     try {
         identifiant = dm_.lignesSejour().AjouterPrestation(
-            idPrest, reservation_, edDateFin_->valeur(), edDateDeb_->valeur(), nombrePersonnes(), nombreNuits());
+            idPrest, cleLignesPourEcrire(), edDateFin_->valeur(), edDateDeb_->valeur(), nombrePersonnes(), nombreNuits());
     } catch (const std::exception& e) {
         dialogues_.erreur(u"Erreur lors de l'ajout d'une prestation : "_qs + texteErreur(e));
         return;
@@ -474,9 +474,9 @@ void TCadreReserv::ajouterRepas()
     try {
         if (choix->tousLesJours) {
             for (const QDate& jour : joursSejour())
-                identifiant = dm_.lignesSejour().AjouterRepas(choix->idPrest, reservation_, jour, couverts);
+                identifiant = dm_.lignesSejour().AjouterRepas(choix->idPrest, cleLignesPourEcrire(), jour, couverts);
         } else {
-            identifiant = dm_.lignesSejour().AjouterRepas(choix->idPrest, reservation_, jourRepasUnique(), couverts);
+            identifiant = dm_.lignesSejour().AjouterRepas(choix->idPrest, cleLignesPourEcrire(), jourRepasUnique(), couverts);
         }
     } catch (const std::exception& e) {
         dialogues_.erreur(u"Erreur lors de l'ajout d'un repas : "_qs + texteErreur(e));

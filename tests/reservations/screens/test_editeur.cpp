@@ -433,8 +433,9 @@ TEST_F(Editeur, LesPrestationsSAjoutentSeModifientDansLaGrilleEtComptentDansLePr
     EXPECT_EQ(edit("edPrixTotal")->text(), "332,00");
     ASSERT_TRUE(modele->setData(modele->index(0, 3), true));
     EXPECT_EQ(edit("edPrixTotal")->text(), "300,00");
+    // Not saved yet: the line carries the entry's own key (the first one handed out is -2).
     EXPECT_EQ(
-        lignes("SELECT Qte, PrixTot, Offert, IdReservation FROM PrestCompl"), (QList<QVariantList>{{4, 32.0, 1, -1}}));
+        lignes("SELECT Qte, PrixTot, Offert, IdReservation FROM PrestCompl"), (QList<QVariantList>{{4, 32.0, 1, -2}}));
 
     bouton("BtnAjouterPrestation")->click();
     EXPECT_EQ(edit("edPrixTotal")->text(), "311,00");
@@ -458,7 +459,7 @@ TEST_F(Editeur, UnRepasSeulVaAuPremierJourSansRepasAPartirDAujourdhui)
     bouton("BtnAjouterRepas")->click();
     bouton("BtnAjouterRepas")->click();
     EXPECT_EQ(lignes("SELECT Jour, Nombre, PrixUnit, IdReservation FROM Repas ORDER BY Identifiant"),
-        (QList<QVariantList>{{"2026-07-11", 2, 22.0, -1}, {"2026-07-12", 2, 22.0, -1}, {"2026-07-12", 2, 22.0, -1}}));
+        (QList<QVariantList>{{"2026-07-11", 2, 22.0, -2}, {"2026-07-12", 2, 22.0, -2}, {"2026-07-12", 2, 22.0, -2}}));
     EXPECT_EQ(edit("edPrixTotal")->text(), "432,00");
     QAbstractItemModel* modele = grille("GrilleRepas")->model();
     EXPECT_EQ(modele->index(0, 0).data().toString(), "Dîner");
@@ -571,11 +572,53 @@ TEST_F(Editeur, AbandonnerUneNouvelleReservationOublieSesLignes)
     nouvelleReservationDe("Dupont", "Jean", {bleue}, juillet(10), juillet(12));
     articlesChoisis = {parking};
     bouton("BtnAjouterPrestation")->click();
-    EXPECT_EQ(compter("SELECT COUNT(*) FROM PrestCompl WHERE IdReservation = -1"), 1);
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM PrestCompl WHERE IdReservation < 0"), 1);
     cadre().Abandonner();
     EXPECT_EQ(fermee.count(), 1);
     EXPECT_EQ(compter("SELECT COUNT(*) FROM PrestCompl"), 0);
     EXPECT_FALSE(cadre().modifiee());
+}
+
+// Two workstations enter a new reservation each at the same time: neither takes nor deletes
+// the lines the other typed.
+TEST_F(Editeur, DeuxPostesSaisissantChacunUneReservationGardentChacunLeursLignes)
+{
+    DMCommun communB{env.services(), env.programme()};
+    communB.setDossierDonnees(env.donnees());
+    DMVelorin velorinB{communB};
+    velorinB.options().ChargerOptions();
+    ContexteEcrans contexteB{communB, velorinB, env.services()};
+    TCadreReserv posteB(contexteB);
+    posteB.choisirArticle = [this](int) { return petitDejeuner; };
+    posteB.show();
+
+    nouvelleReservationDe("Dupont", "Jean", {bleue}, juillet(10), juillet(12));
+    articlesChoisis = {parking};
+    bouton("BtnAjouterPrestation")->click();
+
+    posteB.NouvelleReservation(juillet(20), juillet(21), {verte});
+    posteB.findChild<QLineEdit*>("edNom")->setText("Martin");
+    posteB.findChild<QLineEdit*>("edPrenom")->setText("Paul");
+    posteB.findChild<QPushButton*>("BtnAjouterPrestation")->click();
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM PrestCompl"), 2) << "opening a new entry on B kept A's line";
+
+    // A saves: only its own line goes with its reservation.
+    ASSERT_TRUE(cadre().ValiderReservation() && cadre().EnregistrerSaisie()) << dernierMessage().toStdString();
+    const int idA = cadre().reservationCourante();
+    EXPECT_EQ(lignes("SELECT IdPrest FROM PrestCompl WHERE IdReservation = ? AND TypePrest = 1", {idA}),
+        (QList<QVariantList>{{parking}}));
+
+    // A starts another entry and abandons it: B's line stays, and B's save takes it.
+    cadre().NouvelleReservation(juillet(25), juillet(26), {bleue});
+    cadre().Abandonner();
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM PrestCompl WHERE IdReservation < 0"), 1);
+    posteB.findChild<QLineEdit*>("edNbPers")->setText("2");
+    posteB.findChild<QComboBox*>("cbEtat")->setCurrentIndex(EtatReservation::Reserve);
+    ASSERT_TRUE(posteB.ValiderReservation() && posteB.EnregistrerSaisie()) << dernierMessage().toStdString();
+    EXPECT_EQ(lignes("SELECT IdPrest FROM PrestCompl WHERE IdReservation = ? AND TypePrest = 1",
+                  {posteB.reservationCourante()}),
+        (QList<QVariantList>{{petitDejeuner}}));
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM PrestCompl WHERE IdReservation < 0"), 0);
 }
 
 TEST_F(Editeur, LesLargeursDesColonnesSeDonnentEtSeReprennent)
