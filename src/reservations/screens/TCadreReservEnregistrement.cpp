@@ -278,6 +278,8 @@ bool TCadreReserv::EnregistrerSaisie()
     if (etatChoisi() == EtatReservation::Libre) {
         const int supprimee = reservation_;
         if (!dm_.reservations().SupprimerReservation(supprimee)) return false;
+        // A new entry saved as free leaves nothing behind either.
+        if (supprimee <= 0) oublierLignesSaisies();
         afficherReservationVide();
         envoyerMessage(contexte_.fenetrePrincipale, WMActualiserPlanning);
         if (supprimee > 0) emit reservationSupprimee(supprimee);

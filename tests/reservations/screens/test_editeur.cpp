@@ -577,6 +577,15 @@ TEST_F(Editeur, AbandonnerUneNouvelleReservationOublieSesLignes)
     EXPECT_EQ(fermee.count(), 1);
     EXPECT_EQ(compter("SELECT COUNT(*) FROM PrestCompl"), 0);
     EXPECT_FALSE(cadre().modifiee());
+
+    // The same when the new entry is saved as "Libre": there is no reservation to take them.
+    nouvelleReservationDe("Dupont", "Jean", {bleue}, juillet(10), juillet(12));
+    articlesChoisis = {parking};
+    bouton("BtnAjouterPrestation")->click();
+    liste("cbEtat")->setCurrentIndex(EtatReservation::Libre);
+    EXPECT_TRUE(cadre().EnregistrerSaisie());
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM PrestCompl"), 0);
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM Reservation"), 0);
 }
 
 // Two workstations enter a new reservation each at the same time: neither takes nor deletes
