@@ -20,10 +20,17 @@ constexpr int texteSoldees = 12;
 constexpr int texteNonImprimees = 13;
 constexpr int texteOption = 14;
 
-// The grid's fixed colour, sky blue.
-const QColor couleurFixe(0xA6, 0xCA, 0xF0);
-
 } // namespace
+
+QColor ModelePlanning::couleurFixe()
+{
+    return {0xA6, 0xCA, 0xF0};
+}
+
+QString ModelePlanning::titreCoin() const
+{
+    return presentation_ == Verticale ? u"Date"_qs : u"Chambre"_qs;
+}
 
 ModelePlanning::ModelePlanning(QObject* parent)
     : QAbstractTableModel(parent)
@@ -165,7 +172,7 @@ QVariant ModelePlanning::donneeResume(Position p, int role) const
         return {};
     case Qt::BackgroundRole:
         if (dateDuJour(p.jour) == aujourdhui_) return couleurs::versQColor(couleurs_.at(surlignageJour));
-        return couleurFixe;
+        return couleurFixe();
     case Qt::ForegroundRole: return couleurs::versQColor(couleurs_.at(titresZones));
     case RoleLigneResume: return p.chambre > n;
     default: return {};
@@ -193,7 +200,7 @@ QVariant ModelePlanning::fondEnteteChambre(int chambre) const
 {
     if (chambre < chambres_.size() && chambres_.at(chambre).Couleur > 0)
         return couleurs::versQColor(chambres_.at(chambre).Couleur);
-    return couleurFixe;
+    return couleurFixe();
 }
 
 QVariant ModelePlanning::headerData(int section, Qt::Orientation orientation, int role) const
@@ -203,7 +210,7 @@ QVariant ModelePlanning::headerData(int section, Qt::Orientation orientation, in
     if (role == Qt::BackgroundRole) {
         if (!axeJours) return fondEnteteChambre(section);
         if (dateDuJour(section) == aujourdhui_) return couleurs::versQColor(couleurs_.at(surlignageJour));
-        return couleurFixe;
+        return couleurFixe();
     }
     return {};
 }
@@ -233,7 +240,11 @@ void DeleguePlanning::paint(QPainter* peintre, const QStyleOptionViewItem& optio
 {
     peintre->save();
     const QRect r = option.rect;
-    const bool selectionne = option.state & QStyle::State_Selected;
+    // Only the accommodations' days show the selection; the remarks and summary lines keep
+    // their fixed colour.
+    const auto* modele = qobject_cast<const ModelePlanning*>(index.model());
+    const bool jourHebergement = modele && modele->position(index).chambre < modele->ligneObservations();
+    const bool selectionne = jourHebergement && (option.state & QStyle::State_Selected);
     const QVariant fond = index.data(Qt::BackgroundRole);
     peintre->fillRect(r, selectionne ? QColor(Qt::blue) : fond.value<QColor>());
     const QColor texte = selectionne ? QColor(Qt::white) : index.data(Qt::ForegroundRole).value<QColor>();
@@ -253,7 +264,6 @@ void DeleguePlanning::paint(QPainter* peintre, const QStyleOptionViewItem& optio
     if (groupe.isValid()) peintre->fillRect(QRect(r.right() - 5, r.bottom() - 5, 4, 4), groupe.value<QColor>());
     if (index.data(ModelePlanning::RoleMilieuSejour).toBool()) {
         peintre->setPen(QPen(Qt::black, 1, Qt::DashLine));
-        const auto* modele = qobject_cast<const ModelePlanning*>(index.model());
         if (modele && modele->presentation() == ModelePlanning::Horizontale)
             peintre->drawLine(r.topRight(), r.bottomRight());
         else

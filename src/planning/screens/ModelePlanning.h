@@ -41,6 +41,10 @@ public:
     void charger(const TListeChambres& chambres, const FenetrePlanning& fenetre, bool avecRepas);
     void setPresentation(Presentation presentation);
     Presentation presentation() const { return presentation_; }
+    // The corner cell's caption: "Date" in Verticale, "Chambre" in Horizontale.
+    QString titreCoin() const;
+    // The grid's fixed colour, sky blue: headers and summary lines.
+    static QColor couleurFixe();
     void setCouleurs(const TCouleurs& couleurs);
     void setAujourdhui(const QDate& jour);
     // The dishes of a day, each followed by a line break (empty without a meal plan): the

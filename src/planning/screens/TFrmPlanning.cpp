@@ -15,15 +15,19 @@
 #include "ui/MessagesFenetre.h"
 #include "ui/PanneauDegrade.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QSpinBox>
@@ -72,6 +76,14 @@ QString moisAnnee(const QDate& jour)
     return nomsMois.at(jour.month() - 1).toLower() + u' ' + QString::number(jour.year());
 }
 
+// The hourglass while the grid is read and written.
+struct Sablier {
+    Sablier() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Sablier() { QApplication::restoreOverrideCursor(); }
+    Sablier(const Sablier&) = delete;
+    Sablier& operator=(const Sablier&) = delete;
+};
+
 } // namespace
 
 TFrmPlanning::TFrmPlanning(ContexteEcrans& contexte, QWidget* parent)
@@ -99,7 +111,13 @@ TFrmPlanning::TFrmPlanning(ContexteEcrans& contexte, QWidget* parent)
     grille_->horizontalHeader()->setDefaultSectionSize(40);
     grille_->verticalHeader()->setDefaultSectionSize(20);
     grille_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // A header or the corner chooses nothing: a day or a whole line is never selected at once.
+    grille_->horizontalHeader()->setSectionsClickable(false);
+    grille_->verticalHeader()->setSectionsClickable(false);
+    grille_->setCornerButtonEnabled(false);
+    if (auto* coin = grille_->findChild<QAbstractButton*>()) coin->installEventFilter(this);
     grille_->viewport()->installEventFilter(this);
+    grille_->installEventFilter(this);
     // A width the user gives the "Observations" column holds over the redisplays and is saved.
     connect(grille_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int colonne, int, int largeur) {
         if (!dimensionnement_ && modele_->presentation() == ModelePlanning::Verticale
@@ -209,6 +227,8 @@ void TFrmPlanning::construireBarre()
     dateAff_ = new QDateEdit;
     dateAff_->setObjectName(u"DateAff"_qs);
     dateAff_->setCalendarPopup(true);
+    // A date typed in the box counts once complete, not at each keystroke.
+    dateAff_->setKeyboardTracking(false);
     dateAff_->setDisplayFormat(u"dd/MM/yyyy"_qs);
     dateAff_->setToolTip(u"Sélection de la première date affichée dans le planning"_qs);
     connect(dateAff_, &QDateEdit::dateChanged, this, [this](const QDate& jour) {
@@ -306,6 +326,7 @@ void TFrmPlanning::construireResultats()
 
 void TFrmPlanning::preparerAffichage()
 {
+    const Sablier sablier;
     T_FrmPI::preparerAffichage();
     const OptionsMemoire& options = contexte().velorin.options().memoire();
     affRepas_ = options.AffRepas;
@@ -382,9 +403,8 @@ void TFrmPlanning::enregistrerFermeture()
     const bool dessusDessous = position == 1 || position == 3;
     TDisposition d;
     d.PosX = 10 + 10 * int(modele_->presentation()) + position;
-    d.PosY = dessusDessous || modele_->presentation() != ModelePlanning::Verticale
-        ? 0
-        : grille_->horizontalHeader()->sectionSize(modele_->ligneObservations());
+    // The width last given in "Verticale" is kept while the grid is shown in "Horizontale".
+    d.PosY = dessusDessous ? 0 : largeurObservations_;
     d.Larg = dessusDessous ? cadre_->height() : cadre_->width();
     d.Haut = spHautLigne_->value();
     d.Autre = 0;
@@ -466,9 +486,12 @@ void TFrmPlanning::MoisSuivant()
 
 void TFrmPlanning::Actualiser()
 {
+    const Sablier sablier;
     contexte().velorin.options().ChargerOptions();
     const OptionsMemoire& options = contexte().velorin.options().memoire();
     affRepas_ = options.AffRepas;
+    // The amounts hidden by a click stay hidden over the reloads, unless the option changed.
+    if (options.AffCA != affCA_) montantsAffiches_ = true;
     affCA_ = options.AffCA;
     cadre_->AfficherRepas(affRepas_);
     chargerHebergements();
@@ -478,6 +501,7 @@ void TFrmPlanning::Actualiser()
 void TFrmPlanning::redessiner()
 {
     if (!debut_.isValid()) return;
+    const Sablier sablier;
     const QModelIndex courant = grille_->currentIndex();
     const int ligne = courant.row();
     const int colonne = courant.column();
@@ -533,7 +557,7 @@ void TFrmPlanning::ecrireResultats()
             boite->setText(valeurResultat(f.Totaux, c, annee));
             boite->setToolTip((annee ? QString::number(precedent.year()) : moisAnnee(precedent)) + u" : "_qs
                 + valeurResultat(f.TotauxAnneePrecedente, c, annee));
-            const bool visible = c == Repas ? affRepas_ : c >= CA ? affCA_ : true;
+            const bool visible = c == Repas ? affRepas_ : c >= CA ? affCA_ && montantsAffiches_ : true;
             boite->setVisible(visible);
             titresResultats_.at(c)->setVisible(visible);
         }
@@ -563,13 +587,40 @@ void TFrmPlanning::placerCadre(int position)
 bool TFrmPlanning::eventFilter(QObject* objet, QEvent* evenement)
 {
     if (objet->objectName() == u"PanelResultats"_qs && evenement->type() == QEvent::MouseButtonPress && affCA_) {
-        // A click hides or shows the amounts (each box flips its own visibility).
+        // A click hides or shows the amounts, until the next click or the options change.
+        montantsAffiches_ = !montantsAffiches_;
         for (int c = CA; c <= Com; ++c) {
-            titresResultats_.at(c)->setVisible(titresResultats_.at(c)->isHidden());
-            for (int ligne = 0; ligne < 2; ++ligne) {
-                QLabel* boite = resultats_.at(ligne * nombreColonnes + c);
-                boite->setVisible(boite->isHidden());
+            titresResultats_.at(c)->setVisible(montantsAffiches_);
+            for (int ligne = 0; ligne < 2; ++ligne) resultats_.at(ligne * nombreColonnes + c)->setVisible(montantsAffiches_);
+        }
+    }
+    if (evenement->type() == QEvent::Paint && objet->parent() == grille_ && qobject_cast<QAbstractButton*>(objet)) {
+        // The corner cell names the first column: "Date" or "Chambre".
+        auto* coin = static_cast<QWidget*>(objet);
+        QPainter peintre(coin);
+        peintre.fillRect(coin->rect(), ModelePlanning::couleurFixe());
+        peintre.setPen(palette().color(QPalette::WindowText));
+        peintre.drawText(coin->rect().adjusted(2, 0, -2, 0), Qt::AlignCenter, modele_->titreCoin());
+        return true;
+    }
+    if (objet == grille_ && evenement->type() == QEvent::KeyRelease) {
+        // Moving with the keyboard chooses the cell as a click does.
+        switch (static_cast<QKeyEvent*>(evenement)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            if (!(static_cast<QKeyEvent*>(evenement)->modifiers() & Qt::ShiftModifier)
+                && !grille_->indexWidget(grille_->currentIndex()) && !grille_->findChild<QLineEdit*>()) {
+                const QModelIndex courant = grille_->currentIndex();
+                if (courant.isValid() && courant != celluleChoisie_) ChoisirPlage(courant, courant);
             }
+            break;
+        default: break;
         }
     }
     if (objet == grille_->viewport()) {
@@ -593,6 +644,7 @@ bool TFrmPlanning::eventFilter(QObject* objet, QEvent* evenement)
 void TFrmPlanning::ChoisirPlage(const QModelIndex& debut, const QModelIndex& fin)
 {
     const int observations = modele_->ligneObservations();
+    celluleChoisie_ = fin;
     const ModelePlanning::Position a = modele_->position(debut);
     const ModelePlanning::Position b = modele_->position(fin);
     if (!a.valide() || !b.valide() || a.chambre > observations || b.chambre > observations) {
@@ -605,9 +657,7 @@ void TFrmPlanning::ChoisirPlage(const QModelIndex& debut, const QModelIndex& fin
     const int dernierJour = std::max(a.jour, b.jour);
     if (premiereChambre >= observations) {
         // The remarks line: an empty reservation.
-        TReservation vide;
-        vide.AvecAcompte = contexte().velorin.options().lire().AvecAcompte;
-        cadre_->AfficherReservation(vide);
+        cadre_->ReservationVide();
         btnRegrouper_->setText(u"&Regrouper"_qs);
         return;
     }
@@ -682,15 +732,34 @@ void TFrmPlanning::SupprimerReservation()
     const int identifiant = cadre_->reservationCourante();
     if (identifiant > 0) {
         Reservations& reservations = contexte().velorin.reservations();
-        const QString libelle = reservations.LibelleReservation(identifiant);
-        if (dialogues().question(u"Confirmez-vous la suppression de la réservation suivante : \r"_qs + libelle)) {
+        if (dialogues().question(
+                u"Confirmez-vous la suppression de la réservation suivante : \r"_qs + libelleSuppression(identifiant))) {
             if (reservations.SupprimerReservation(identifiant)) {
-                cadre_->AfficherReservation(TReservation{});
+                cadre_->ReservationVide();
                 envoyerMessage(contexte().fenetrePrincipale, WMActualiserPlanning);
             }
         }
     }
     redessiner();
+}
+
+QString TFrmPlanning::libelleSuppression(int identifiant)
+{
+    // "du <first night> au <last night> - <Nom> <Prenom>"; a closure has no guest, its dates
+    // still say which one goes.
+    try {
+        QSqlQuery requete = commun().base().executer(
+            u"SELECT R.DateDeb, R.DateFin, C.Nom, C.Prenom FROM Reservation R LEFT JOIN Contact C "
+            u"ON C.Identifiant = R.IdContact WHERE R.Identifiant = ?"_qs,
+            QVariantList{identifiant});
+        if (!requete.next()) return {};
+        const auto date = [&](int i) { return dialecte::lireDate(requete.value(i)).toString(u"dd/MM/yyyy"_qs); };
+        return u"du "_qs + date(0) + u" au "_qs + date(1) + u" - "_qs + requete.value(2).toString() + u' '
+            + requete.value(3).toString();
+    } catch (const std::exception& e) {
+        dialogues().erreur(texteErreur(e));
+        return {};
+    }
 }
 
 QString TFrmPlanning::platsDuJour(const QDate& jour)

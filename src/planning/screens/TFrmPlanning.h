@@ -70,6 +70,8 @@ private:
     void construireBarre();
     void restaurerDisposition();
     QString platsDuJour(const QDate& jour);
+    // The reservation as the deletion question names it.
+    QString libelleSuppression(int identifiant);
     void construireResultats();
     void chargerHebergements();
     void redessiner();
@@ -113,6 +115,8 @@ private:
     int tailleCadre_ = 0;
     bool miseAJour_ = false; // the boxes are being set by the program
     bool dimensionnement_ = false; // the columns are being sized by the program
+    bool montantsAffiches_ = true; // the amounts of the results panel, when AffCA is on
+    QPersistentModelIndex celluleChoisie_; // the cell the frame was last filled from
 };
 
 } // namespace velorin

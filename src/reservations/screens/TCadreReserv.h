@@ -72,6 +72,9 @@ public:
     bool OuvrirReservation(int identifiant);
     // Puts a reservation on screen as it is; clears the modified mark.
     void AfficherReservation(const TReservation& r);
+    // An empty new reservation ("Libre", deposit flag of the options), the lines left by an
+    // abandoned entry forgotten first.
+    void ReservationVide();
     // When the reservation was changed: validates and saves it. True when nothing is left to
     // save; false when it was refused (the reasons were shown) or could not be saved.
     bool EnregistrerSiModifiee();

@@ -54,6 +54,12 @@ void TCadreReserv::NouvelleReservation(const QDate& dateDeb, const QDate& dateFi
     modifiee_ = false;
 }
 
+void TCadreReserv::ReservationVide()
+{
+    oublierLignesSaisies();
+    afficherReservationVide();
+}
+
 bool TCadreReserv::OuvrirReservation(int identifiant)
 {
     oublierLignesSaisies();

@@ -70,6 +70,19 @@ protected:
         QCoreApplication::processEvents();
     }
 
+    // A stay written as another screen would have stored it: reservation and planning rows.
+    int sejour(const QList<int>& chambres, int premierJour, int dernierJour, int etat, int idContact)
+    {
+        const int id = valeur("SELECT COALESCE(MAX(Identifiant), 0) + 1 FROM Reservation").toInt();
+        sql("INSERT INTO Reservation (Identifiant, IdContact, DateDeb, DateFin, Etat) VALUES (?, ?, ?, ?, ?)",
+            {id, idContact, iso(juillet(premierJour)), iso(juillet(dernierJour)), etat});
+        for (int c : chambres)
+            for (int j = premierJour; j <= dernierJour; ++j)
+                sql("INSERT INTO Planning (IdPrest, Jour, IdReservation, Etat) VALUES (?, ?, ?, ?)",
+                    {c, iso(juillet(j)), id, etat});
+        return id;
+    }
+
     std::unique_ptr<TFrmPlanning> planning;
 };
 
@@ -438,6 +451,97 @@ TEST_F(EcranPlanning, UneReservationDUnAutrePosteParaitAuMessageEtALaFrequenceDu
     reseau.close();
 }
 
+TEST_F(EcranPlanning, LeCoinNommeLaPremiereColonneEtLesEntetesNeSelectionnentRien)
+{
+    EXPECT_EQ(planning->modele()->titreCoin(), "Date");
+    planning->setPresentation(ModelePlanning::Horizontale);
+    EXPECT_EQ(planning->modele()->titreCoin(), "Chambre");
+    EXPECT_FALSE(planning->grille()->horizontalHeader()->sectionsClickable());
+    EXPECT_FALSE(planning->grille()->verticalHeader()->sectionsClickable());
+    EXPECT_FALSE(planning->grille()->isCornerButtonEnabled());
+
+    // Without meals shown the last column is "Nb Ch.".
+    planning->setPresentation(ModelePlanning::Verticale);
+    reglerOptions([](Options& o) { o.AffRepas = false; });
+    planning->Actualiser();
+    ModelePlanning* m = planning->modele();
+    ASSERT_EQ(m->columnCount(), 5);
+    EXPECT_EQ(m->headerData(4, Qt::Horizontal).toString(), "Nb Ch.");
+}
+
+TEST_F(EcranPlanning, LaLigneNbChCompteLesReservesEtLaLigneRepasResteVideSansRepas)
+{
+    sejour({bleue, verte}, 8, 8, EtatReservation::Reserve, dupont);
+    sejour({gite}, 8, 8, EtatReservation::Reserve, martin);
+    sejour({gite}, 9, 9, EtatReservation::Option, martin);
+    planning->Actualiser();
+    ModelePlanning* m = planning->modele();
+    EXPECT_EQ(m->index(7, 4).data().toString(), "3");
+    EXPECT_EQ(m->index(8, 4).data().toString(), "") << "an option is not counted";
+    EXPECT_EQ(m->index(7, 5).data().toString(), "") << "no meals: empty, not 0";
+}
+
+TEST_F(EcranPlanning, GlisserEntreUnJourLibreEtUnJourEnOption)
+{
+    const int option = sejour({bleue}, 12, 13, EtatReservation::Option, martin);
+    planning->Actualiser();
+    EXPECT_EQ(cellule(0, 12).data().toString(), "Option Martin");
+
+    // Ending on the optioned day opens its reservation.
+    glisser(cellule(0, 10), cellule(0, 12));
+    EXPECT_EQ(planning->cadre()->reservationCourante(), option);
+
+    // Ending on a free day prepares a new one over the whole range.
+    glisser(cellule(0, 13), cellule(1, 15));
+    EXPECT_EQ(planning->cadre()->reservationCourante(), -1);
+    EXPECT_EQ(hebergementsDuCadre(), (QStringList{"Chambre bleue", "Chambre verte"}));
+    EXPECT_EQ(dansCadre<ChampDate>("edDateDeb")->valeur(), juillet(13));
+    EXPECT_EQ(dansCadre<ChampDate>("edDateFin")->valeur(), juillet(15));
+}
+
+TEST_F(EcranPlanning, LesFlechesDuClavierChoisissentLaCelluleCommeUnClic)
+{
+    const int id = sejour({verte}, 6, 7, EtatReservation::Reserve, dupont);
+    planning->Actualiser();
+    QTableView* grille = planning->grille();
+    grille->setFocus();
+    grille->setCurrentIndex(cellule(1, 5));
+    QTest::keyClick(grille, Qt::Key_Down);
+    EXPECT_EQ(grille->currentIndex(), cellule(1, 6));
+    EXPECT_EQ(planning->cadre()->reservationCourante(), id);
+    EXPECT_EQ(dansCadre<QLineEdit>("edNom")->text(), "Dupont");
+}
+
+TEST_F(EcranPlanning, UneSaisieAbandonneeSurLaLigneObservationsOublieSesLignes)
+{
+    planning->ChoisirPlage(cellule(0, 10), cellule(0, 11));
+    quandModal<TFrmPrest>([](TFrmPrest* liste) { liste->findChild<QPushButton*>("BtnOk")->click(); });
+    dansCadre<QPushButton>("BtnAjouterPrestation")->click();
+    ASSERT_EQ(compter("SELECT COUNT(*) FROM PrestCompl"), 1);
+    planning->ChoisirPlage(cellule(3, 10), cellule(3, 10)); // "Observations"
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM PrestCompl"), 0);
+    EXPECT_EQ(planning->cadre()->reservationCourante(), -1);
+}
+
+TEST_F(EcranPlanning, LaQuestionDeSuppressionNommeLesDatesPuisLeNomEtLePrenom)
+{
+    const int id = sejour({gite}, 5, 6, EtatReservation::Reserve, dupont);
+    const int fermeture = sejour({bleue}, 20, 21, EtatReservation::Fermee, -1);
+    planning->Actualiser();
+    planning->ChoisirPlage(cellule(2, 5), cellule(2, 5));
+    ASSERT_EQ(planning->cadre()->reservationCourante(), id);
+    env.dialogues.reponses.enqueue(false);
+    planning->SupprimerReservation();
+    planning->ChoisirPlage(cellule(0, 20), cellule(0, 20));
+    ASSERT_EQ(planning->cadre()->reservationCourante(), fermeture);
+    env.dialogues.reponses.enqueue(false);
+    planning->SupprimerReservation();
+    EXPECT_EQ(env.dialogues.questions(),
+        (QStringList{"Confirmez-vous la suppression de la réservation suivante : \rdu 05/07/2026 au 06/07/2026 - Dupont Jean",
+            "Confirmez-vous la suppression de la réservation suivante : \rdu 20/07/2026 au 21/07/2026 -  "}));
+    EXPECT_EQ(compter("SELECT COUNT(*) FROM Reservation"), 2);
+}
+
 TEST_F(EcranPlanning, LaBulleDeLaLigneRepasMontreLeMenuDuJour)
 {
     sql("INSERT INTO PlanRep (Jour, Plat1, Plat2) VALUES (?, 'Velouté', 'Gratin')", {iso(juillet(10))});
@@ -472,6 +576,12 @@ TEST_F(EcranPlanning, LesResultatsMontrentLeMoisEtLAnneeAvecLAnneePrecedenteEnBu
     QTest::mouseClick(planning->findChild<QWidget*>("PanelResultats"), Qt::LeftButton);
     EXPECT_FALSE(caMois->isVisible());
     EXPECT_TRUE(nuitsMois->isVisible());
+    // Hidden they stay over the redisplays and the reloads, until the next click.
+    planning->MoisSuivant();
+    planning->Actualiser();
+    EXPECT_FALSE(caMois->isVisible());
+    QTest::mouseClick(planning->findChild<QWidget*>("PanelResultats"), Qt::LeftButton);
+    EXPECT_TRUE(caMois->isVisible());
 }
 
 TEST_F(EcranPlanning, LaRechercheParNomAfficheLaPremiereReservationAVenir)
