@@ -181,7 +181,7 @@ bool TCadreReserv::ValiderReservation()
             if (!occupe) continue;
             if (l.ligne.Tarif.isEmpty())
                 raison(u"- Vous n'avez pas sélectionné de tarif pour l'hébergement "_qs + l.ligne.Nom);
-            else if (!l.ligne.AvecPrix)
+            if (!l.ligne.AvecPrix)
                 raison(u"- Le prix du tarif pour l'hébergement "_qs + l.ligne.Nom + u" est indéfini."_qs);
         }
     }

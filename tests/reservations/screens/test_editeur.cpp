@@ -361,7 +361,8 @@ TEST_F(Editeur, ChangerLesDatesRetarifeChaqueHebergement)
     EXPECT_FALSE(cadre().ValiderReservation());
     EXPECT_EQ(dernierMessage(),
         "La réservation ne peut pas être enregistrée pour les raisons suivantes : \n- Vous "
-        "n'avez pas sélectionné de tarif pour l'hébergement Chambre bleue");
+        "n'avez pas sélectionné de tarif pour l'hébergement Chambre bleue"
+        "\n- Le prix du tarif pour l'hébergement Chambre bleue est indéfini.");
 }
 
 TEST_F(Editeur, UneFinAvantLeDebutEstSignaleeEtNeRetarifeRien)

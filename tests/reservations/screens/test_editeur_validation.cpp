@@ -73,7 +73,9 @@ TEST_F(EditeurValidation, ChaqueRaisonDeRefusEstMontreeEtRienNEstEcrit)
             "- Le nombre de personnes indiqué n'est pas numérique."},
         {"hébergement sans tarif",
             [this] { nouvelleReservationDe("Dupont", "Jean", {bleue}, QDate(2026, 9, 1), QDate(2026, 9, 3)); },
-            "- Vous n'avez pas sélectionné de tarif pour l'hébergement Chambre bleue"},
+            // No tariff leaves the line without a price too: both are said.
+            "- Vous n'avez pas sélectionné de tarif pour l'hébergement Chambre bleue"
+            "\n- Le prix du tarif pour l'hébergement Chambre bleue est indéfini."},
         {"repas hors du séjour",
             [this] {
                 reservationValide();
