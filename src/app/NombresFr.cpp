@@ -10,4 +10,8 @@ QString texte(double valeur) {
     return locale.toString(valeur == 0 ? 0.0 : valeur, 'g', 15); // no "-0"
 }
 
+QString texteFr(double valeur) {
+    return QString::number(valeur == 0 ? 0.0 : valeur, 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
 } // namespace velorin::nombres

@@ -10,6 +10,9 @@ namespace velorin {
 namespace nombres {
 
 QString texte(double valeur);
+// The same written the French way whatever the locale ("12,5"), for the program's own texts:
+// messages, names of stored lines.
+QString texteFr(double valeur);
 
 } // namespace nombres
 } // namespace velorin

@@ -420,6 +420,22 @@ QString Catalogue::raisonsRefusSuppression(int genre, int identifiant) {
         const QVariant type =
             b.valeur(QStringLiteral("SELECT TypeContact FROM Contact WHERE Identifiant = ?"), {identifiant});
         if (type.isNull()) return {};
+        // Gift vouchers and invoices name their contacts too: without it, a voucher or an invoice
+        // would be printed again with nobody on it.
+        QStringList documents;
+        if (b.tableExiste(QStringLiteral("BonsCadeau"))
+            && b.valeur(QStringLiteral("SELECT COUNT(*) FROM BonsCadeau WHERE IdDonateur = ? OR IdBenef = ?"),
+                        {identifiant, identifiant})
+                       .toInt() > 0)
+            documents.append(u"des bons cadeaux"_qs);
+        for (const QString& table : {QStringLiteral("Factures"), QStringLiteral("Regroupements")})
+            if (b.tableExiste(table)
+                && b.valeur(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE IdContact = ?").arg(table), {identifiant})
+                           .toInt() > 0) {
+                if (!documents.contains(u"des factures"_qs)) documents.append(u"des factures"_qs);
+            }
+        const QString messageDocuments = documents.isEmpty() ? QString()
+            : u"Vous ne pouvez pas supprimer ce contact, car il figure dans "_qs + documents.join(u" et "_qs) + u"."_qs;
         if (type.toInt() == 2) {
             QString texte;
             QSqlQuery requete =
@@ -432,9 +448,9 @@ QString Catalogue::raisonsRefusSuppression(int genre, int identifiant) {
                 texte += u"\n"_qs + u"  - du "_qs + dateCourte(requete.value(0)) + u" au "_qs +
                          (fin.isValid() ? dates::courte(fin.addDays(1)) : QString());
             }
-            if (texte.isEmpty()) return {};
+            if (texte.isEmpty()) return messageDocuments;
             return u"Vous ne pouvez pas supprimer cet hôte, car il a effectué les réservations suivantes : "_qs +
-                   texte;
+                   texte + (messageDocuments.isEmpty() ? QString() : u"\n"_qs + messageDocuments);
         }
         if (type.toInt() == 4) {
             // Only expenses name a supplier: the reference of an income entry is a reservation.
@@ -445,14 +461,14 @@ QString Catalogue::raisonsRefusSuppression(int genre, int identifiant) {
                                            {identifiant});
             while (requete.next())
                 texte += u"\n"_qs + u"  - le "_qs + dateCourte(requete.value(0)) + u" pour "_qs +
-                         nombres::texte(requete.value(1).toDouble());
-            if (texte.isEmpty()) return {};
+                         nombres::texteFr(requete.value(1).toDouble());
+            if (texte.isEmpty()) return messageDocuments;
             return u"Vous ne pouvez pas supprimer ce fournisseur, car vous avez saisi des dépensesdont il "
                    u"est le "
                    u"destinataire :"_qs +
-                   texte;
+                   texte + (messageDocuments.isEmpty() ? QString() : u"\n"_qs + messageDocuments);
         }
-        return {};
+        return messageDocuments;
     }
     case suppression::ModePaie:
         if (b.valeur(QStringLiteral("SELECT COUNT(*) FROM DepRec WHERE ModePaie = ?"), {identifiant})

@@ -1,5 +1,7 @@
 #include "reservations/Contacts.h"
 
+#include "catalogue/Catalogue.h"
+
 #include "app/DatesFr.h"
 #include "app/Dialogues.h"
 #include "app/Erreur.h"
@@ -185,43 +187,8 @@ bool Contacts::SupprimerContact(int identifiant)
 
 bool Contacts::PeutSupprimerContact(int identifiant)
 {
-    return operationSignalee(
-        dialogues(), u"Imposssible de déterminer si cet enregistrement peut être supprimé"_qs, false, [&] {
-            BaseDonnees& b = base();
-            const int type
-                = b.valeur(QStringLiteral("SELECT TypeContact FROM Contact WHERE Identifiant = ?"), {identifiant})
-                      .toInt();
-            if (type == TypeContact::Hote) {
-                QSqlQuery requete = b.executer(QStringLiteral("SELECT DateDeb, DateFin FROM Reservation "
-                                                              "WHERE IdContact = ? ORDER BY DateDeb, Identifiant"),
-                    {identifiant});
-                QString liste;
-                while (requete.next())
-                    liste += u"\n  - du "_qs + dates::courte(dialecte::lireDate(requete.value(0))) + u" au "_qs
-                        + dates::courte(dialecte::lireDate(requete.value(1)).addDays(1));
-                if (liste.isEmpty()) return true;
-                dialogues().avertissement(
-                    u"Vous ne pouvez pas supprimer cet hôte, car il a effectué les réservations suivantes : "_qs
-                    + liste);
-                return false;
-            }
-            if (type == TypeContact::Fournisseur) {
-                // Only expenses name a supplier; the IdRef of a receipt is a reservation.
-                QSqlQuery requete = b.executer(QStringLiteral("SELECT DateEcr, Montant FROM DepRec "
-                                                              "WHERE IdRef = ? AND TypeEcr = 0 ORDER BY DateEcr"),
-                    {identifiant});
-                QString liste;
-                while (requete.next())
-                    liste += u"\n  - le "_qs + dates::courte(dialecte::lireDate(requete.value(0))) + u" pour "_qs
-                        + ecritures::texteNombre(requete.value(1).toDouble());
-                if (liste.isEmpty()) return true;
-                dialogues().avertissement(
-                    u"Vous ne pouvez pas supprimer ce fournisseur, car vous avez saisi des dépensesdont il est le destinataire :"_qs
-                    + liste);
-                return false;
-            }
-            return true;
-        });
+    // One check for every screen that deletes a contact.
+    return dm_.catalogue().PeutSupprimer(suppression::Contact, identifiant);
 }
 
 int Contacts::ContactParNom(const QString& nom, const QString& prenom)

@@ -1,5 +1,7 @@
 #include "reservations/Ecritures.h"
 
+#include "app/NombresFr.h"
+
 #include "store/AccesDonnees.h"
 #include "store/BaseDonnees.h"
 
@@ -42,7 +44,7 @@ int modifier(BaseDonnees& base, const QString& table, const Valeurs& valeurs, co
 
 QString texteNombre(double valeur)
 {
-    return QString::number(valeur, 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
+    return nombres::texteFr(valeur);
 }
 
 } // namespace velorin::ecritures

@@ -198,6 +198,36 @@ TEST_F(ContactsTest, UnHoteQuiADesReservationsNePeutPasEtreSupprime)
     EXPECT_FALSE(valeur("SELECT 1 FROM Contact WHERE Identifiant = ?", {hote2}).isValid());
 }
 
+TEST_F(ContactsTest, UnContactNommeSurUnBonCadeauOuUneFactureNePeutPasEtreSupprime)
+{
+    const int donateur = hote("Durand", "Marie");
+    const int beneficiaire = hote("Durand", "Paul");
+    const int facture = contact(TypeContact::OrganismeExterieur, "Comité", {}, 30);
+    const int libre = hote("Libre", "Sans document");
+    sql("INSERT INTO BonsCadeau (Identifiant, IdDonateur, IdBenef) VALUES (1, ?, ?)", {donateur, beneficiaire});
+    sql("INSERT INTO Regroupements (Identifiant, IdContact) VALUES (1, ?)", {facture});
+    sql("INSERT INTO Reservation (Identifiant, IdContact, DateDeb, DateFin) VALUES (1, ?, '2026-07-01', '2026-07-01')",
+        {donateur});
+    struct Cas {
+        int contact;
+        QString message;
+    };
+    const QList<Cas> cas{
+        {donateur,
+            "Vous ne pouvez pas supprimer cet hôte, car il a effectué les réservations suivantes : "
+            "\n  - du 01/07/2026 au 02/07/2026\nVous ne pouvez pas supprimer ce contact, car il figure dans des bons "
+            "cadeaux."},
+        {beneficiaire, "Vous ne pouvez pas supprimer ce contact, car il figure dans des bons cadeaux."},
+        {facture, "Vous ne pouvez pas supprimer ce contact, car il figure dans des factures."},
+    };
+    for (const Cas& c : cas) {
+        env.dialogues.vider();
+        EXPECT_FALSE(contacts().PeutSupprimerContact(c.contact)) << c.contact;
+        EXPECT_EQ(env.dialogues.textes(), QStringList{c.message});
+    }
+    EXPECT_TRUE(contacts().PeutSupprimerContact(libre));
+}
+
 TEST_F(ContactsTest, UnFournisseurDesignePourDesDepensesNePeutPasEtreSupprime)
 {
     const int fournisseur = contact(TypeContact::Fournisseur, "Boulanger", {}, 5);

@@ -317,6 +317,9 @@ TContact TFrmClient::lire(const TContact& base) const
 bool TFrmClient::nomsRenseignes(const TContact& contact)
 {
     if (!(contact.Nom.trimmed() + contact.Prenom.trimmed()).isEmpty()) return true;
+    // An organisation or a supplier may be known by its company name alone (the ledger creates
+    // suppliers that way).
+    if (type_ != TypeContact::Hote && !contact.Societe.trimmed().isEmpty()) return true;
     dialogues().avertissement(u"Vous devez renseigner soit le nom, soit le prénom."_qs);
     frmContact_->edNom()->setFocus();
     return false;

@@ -35,13 +35,15 @@ protected:
 
 } // namespace
 
-TEST_F(FicheContact, SansNomNiPrenomLOkEstRefuseQuelQueSoitLeGenre)
+TEST_F(FicheContact, SansNomNiPrenomLOkEstRefuseSaufOrganismeOuFournisseurNommeParSaSociete)
 {
     for (int type : {TypeContact::Hote, TypeContact::OrganismeExterieur, TypeContact::Fournisseur}) {
         env.dialogues.vider();
         TFrmClient fiche(contexte, nouveau(type));
         fiche.show();
-        fiche.findChild<QLineEdit*>("edSociete")->setText("Société seule");
+        // A guest needs a name; an organisation or a supplier may go by its company name, but
+        // not by nothing at all.
+        fiche.findChild<QLineEdit*>("edSociete")->setText(type == TypeContact::Hote ? "Société seule" : "");
         for (const char* nom : {"", "   "}) {
             fiche.frmContact()->edNom()->setText(nom);
             fiche.findChild<QLineEdit*>("edPrenom")->setText(" ");
@@ -52,14 +54,17 @@ TEST_F(FicheContact, SansNomNiPrenomLOkEstRefuseQuelQueSoitLeGenre)
         EXPECT_EQ(env.dialogues.textes(), QStringList(2, "Vous devez renseigner soit le nom, soit le prénom.")) << type;
         EXPECT_EQ(valeur("SELECT COUNT(*) FROM Contact"), 0) << "nothing is written";
 
-        // A first name alone is enough.
-        fiche.findChild<QLineEdit*>("edPrenom")->setText("Zoé");
+        if (type == TypeContact::Hote) {
+            // A first name alone is enough.
+            fiche.findChild<QLineEdit*>("edPrenom")->setText("Zoé");
+        } else {
+            fiche.findChild<QLineEdit*>("edSociete")->setText("Société seule");
+        }
         fiche.btnOK()->click();
         EXPECT_FALSE(fiche.isVisible());
         EXPECT_EQ(fiche.result(), QDialog::Accepted);
-        EXPECT_EQ(lignes("SELECT TypeContact, Prenom, Societe FROM Contact WHERE Identifiant = ?",
-                      {fiche.contact().Identifiant}),
-            (QList<QVariantList>{{type, "Zoé", "Société seule"}}));
+        EXPECT_EQ(lignes("SELECT TypeContact, Societe FROM Contact WHERE Identifiant = ?", {fiche.contact().Identifiant}),
+            (QList<QVariantList>{{type, "Société seule"}}));
         sql("DELETE FROM Contact");
     }
 }

@@ -1,6 +1,5 @@
 #include "EcransContacts.h"
 
-#include "app/NombresFr.h"
 #include "reservations/Contacts.h"
 #include "reservations/screens/TFrmClient.h"
 #include "reservations/screens/TFrmClients.h"
@@ -141,8 +140,7 @@ TEST_F(ListeContacts, SuppressionRefuseeAvecSesRaisons)
             "  - du 01/07/2026 au 04/07/2026\n  - du 20/07/2026 au 21/07/2026"},
         {4, "BOULANGER",
             "Vous ne pouvez pas supprimer ce fournisseur, car vous avez saisi des dépensesdont il est le "
-            "destinataire :\n  - le 15/06/2026 pour "
-                + nombres::texte(42.5)},
+            "destinataire :\n  - le 15/06/2026 pour 42,5"},
     };
     for (const Cas& c : cas) {
         env.dialogues.vider();
