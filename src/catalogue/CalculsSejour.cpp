@@ -70,9 +70,10 @@ TMontantsTVA repartirRemise(const TMontantsTVA& total, const TMontantsTVA& avant
         for (const auto partie : parties)
             d.*partie = round2(avantRemise.*partie);
     } else {
-        const double r = typeRemise == remise::Pourcentage ? valeur / (100 - valeur) : valeur / total.Total;
+        // part × p / (100 − p), or part × amount / total, multiplied before dividing.
+        const double diviseur = typeRemise == remise::Pourcentage ? 100 - valeur : total.Total;
         for (const auto partie : parties)
-            d.*partie = round2(total.*partie * r);
+            d.*partie = round2(total.*partie * valeur / diviseur);
     }
     d.Total = d.TTC1 + d.TTC2;
     return d;
@@ -106,8 +107,9 @@ double calculerAcompte(const ReglesAcompte& regles, bool avecAcompte, double tot
     case 0:
         return round2(x);
     case 1:
-        // From the amount to the cent, so that 30.00 computed as 29.999... stays 30.
-        return std::trunc(round2(x)) + 0.0;
+        // Cut to the euro, past the noise of the computation only: 30.00 computed as
+        // 29.999999... stays 30, while 29.997 gives 29.
+        return std::trunc(x + (x >= 0 ? 1e-9 : -1e-9)) + 0.0;
     case 2:
         return arrondir(x, 0);
     default:

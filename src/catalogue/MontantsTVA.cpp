@@ -9,6 +9,31 @@
 
 namespace velorin {
 
+double round2Produit(double a, double b) {
+    const double approche = a * b;
+    if (!std::isfinite(approche)) return approche;
+    if (a == 0 || b == 0) return 0.0;
+    // |a × b| = ma × mb / 2^decalage exactly, with ma, mb < 2^53; × 100 stays below 2^113.
+    __extension__ using Entier128 = unsigned __int128;
+    int ea = 0;
+    int eb = 0;
+    const auto ma = static_cast<std::uint64_t>(std::ldexp(std::frexp(std::fabs(a), &ea), 53));
+    const auto mb = static_cast<std::uint64_t>(std::ldexp(std::frexp(std::fabs(b), &eb), 53));
+    const int decalage = 106 - ea - eb;
+    if (decalage <= 0) return approche; // a whole number already
+    const Entier128 produit = Entier128(ma) * mb * 100u;
+    Entier128 entier = 0;
+    if (decalage < 128) {
+        entier = produit >> decalage;
+        const Entier128 reste = produit & ((Entier128(1) << decalage) - 1);
+        const Entier128 moitie = Entier128(1) << (decalage - 1);
+        if (reste > moitie || (reste == moitie && (entier & 1) != 0)) ++entier;
+    }
+    if (entier == 0) return 0.0;
+    const double resultat = static_cast<double>(entier) / 100.0;
+    return (a < 0) != (b < 0) ? -resultat : resultat;
+}
+
 double arrondir(double valeur, int decimales) {
     // Mantissa × 10^decimales must stay below 2^64: 2^53 × 1000 < 2^63.
     static constexpr std::uint64_t puissances[] = {1, 10, 100, 1000};

@@ -20,6 +20,10 @@ double arrondir(double valeur, int decimales);
 inline double round2(double valeur) {
     return arrondir(valeur, 2);
 }
+// round2 of the exact product a × b, not of the double nearest to it: 18.18 × 1.25 lies just
+// below 22.725 and gives 22.72, where the product as a double lies just above and would give
+// 22.73.
+double round2Produit(double a, double b);
 
 // VAT of a net amount: round2(ht × (taux / 100)). The rate is divided first: 45.45 at 10 %
 // gives 4.55 (45.45 × 0.1 lies above 4.545), where 45.45 × 10 / 100 would give 4.54.

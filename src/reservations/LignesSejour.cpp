@@ -234,7 +234,7 @@ void LignesSejour::RepasBeforePost(QSqlRecord& ligne)
     const QSqlRecord item = article(ligne.value(QStringLiteral("IdPrest")).toInt());
     const double prixArticle = nombre(item, "Prix");
     const double facteur = prixArticle != 0 ? nombre(ligne, "PrixUnit") / prixArticle : 0;
-    for (const char* partie : partiesTVA) poser(ligne, partie, round2(nombre(item, partie) * facteur));
+    for (const char* partie : partiesTVA) poser(ligne, partie, round2Produit(nombre(item, partie), facteur));
 }
 
 void LignesSejour::EnregistrerLigneRepas(QSqlRecord& ligne)

