@@ -21,22 +21,6 @@ using namespace velorin::test;
 
 namespace {
 
-void creerDroits(const QString& chemin, const QString& definition, const QString& insertion)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "droits_test");
-        db.setDatabaseName(chemin);
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        ASSERT_TRUE(q.exec(definition));
-        if (!insertion.isEmpty()) {
-            ASSERT_TRUE(q.exec(insertion));
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("droits_test");
-}
-
 // A small schema description, for the program folders that have none.
 void ecrireDescription(EnvironnementTest& env)
 {
@@ -137,7 +121,7 @@ TEST(Demarrage, DroitsSeulementDansDonneesEstDeplaceAupresDuProgramme)
 {
     EnvironnementTest env(false);
     QDir().mkpath(env.donnees());
-    creerDroits(env.donnees() + "/droits.db", "CREATE TABLE Droits (Reseau BOOLEAN)", "INSERT INTO Droits VALUES (0)");
+    ASSERT_TRUE(creerDroits(env.donnees() + "/droits.db", "CREATE TABLE Droits (Reseau BOOLEAN)", "INSERT INTO Droits VALUES (0)"));
     DemarrageTest d(env);
     d.demarrage.executer();
     EXPECT_TRUE(QFileInfo::exists(env.chemin("Droits.db")));
@@ -163,8 +147,8 @@ TEST(Demarrage, NouvelleStructureRemplaceLAncienne)
 TEST(Demarrage, InstallationReseauDossierAnnuleArreteLeProgramme)
 {
     EnvironnementTest env(false);
-    creerDroits(env.chemin("DROITS.DB"), "CREATE TABLE Droits (Nom TEXT, Reseau BOOLEAN)",
-                "INSERT INTO Droits VALUES ('poste', 1)");
+    ASSERT_TRUE(creerDroits(env.chemin("DROITS.DB"), "CREATE TABLE Droits (Nom TEXT, Reseau BOOLEAN)",
+                "INSERT INTO Droits VALUES ('poste', 1)"));
     DemarrageTest d(env);
     EXPECT_NE(d.demarrage.executer(), 0);
     EXPECT_FALSE(d.boucleAtteinte);
@@ -178,7 +162,7 @@ TEST(Demarrage, InstallationReseauDossierAnnuleArreteLeProgramme)
 TEST(Demarrage, InstallationReseauSurLeDossierChoisi)
 {
     EnvironnementTest env(false);
-    creerDroits(env.chemin("Droits.db"), "CREATE TABLE Droits (Reseau BOOLEAN)", "INSERT INTO Droits VALUES (1)");
+    ASSERT_TRUE(creerDroits(env.chemin("Droits.db"), "CREATE TABLE Droits (Reseau BOOLEAN)", "INSERT INTO Droits VALUES (1)"));
     const QString partage = env.chemin("partage");
     QDir().mkpath(partage);
     env.dialogues.choix.enqueue(partage);
@@ -192,7 +176,7 @@ TEST(Demarrage, InstallationReseauSurLeDossierChoisi)
 TEST(Demarrage, DroitsSansColonneReseauEstUneInstallationMonoposte)
 {
     EnvironnementTest env(false);
-    creerDroits(env.chemin("Droits.db"), "CREATE TABLE Droits (Nom TEXT)", "INSERT INTO Droits VALUES ('x')");
+    ASSERT_TRUE(creerDroits(env.chemin("Droits.db"), "CREATE TABLE Droits (Nom TEXT)", "INSERT INTO Droits VALUES ('x')"));
     DemarrageTest d(env);
     EXPECT_EQ(d.demarrage.executer(), 0);
     EXPECT_TRUE(QFileInfo(env.donnees()).isDir());

@@ -63,18 +63,7 @@ protected:
         contexte.fenetrePrincipale = &principale;
     }
 
-    void reseau()
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "droits_options");
-        db.setDatabaseName(env.chemin("Droits.db"));
-        db.open();
-        QSqlQuery q(db);
-        q.exec("CREATE TABLE Droits (Reseau boolean)");
-        q.exec("INSERT INTO Droits VALUES (1)");
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase("droits_options");
-    }
+    void reseau() { ASSERT_TRUE(installationReseau(env)); }
     QVariant valeur(const QString& sql) { return commun.base().valeur(sql); }
     template <typename T> static T* controle(TFrmOptions& ecran, const char* nom)
     {

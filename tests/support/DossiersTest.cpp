@@ -4,6 +4,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 namespace velorin::test {
 
@@ -36,6 +38,28 @@ void ecrireFichier(const QString& chemin, const QByteArray& contenu)
     QDir().mkpath(QFileInfo(chemin).absolutePath());
     QFile f(chemin);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(contenu);
+}
+
+bool creerDroits(const QString& chemin, const QString& definition, const QString& insertion)
+{
+    bool ecrit = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("droits_test"));
+        db.setDatabaseName(chemin);
+        if (db.open()) {
+            QSqlQuery q(db);
+            ecrit = q.exec(definition) && (insertion.isEmpty() || q.exec(insertion));
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("droits_test"));
+    return ecrit;
+}
+
+bool installationReseau(const EnvironnementTest& env)
+{
+    return creerDroits(env.chemin(QStringLiteral("Droits.db")), QStringLiteral("CREATE TABLE Droits (Reseau BOOLEAN)"),
+        QStringLiteral("INSERT INTO Droits VALUES (1)"));
 }
 
 QByteArray lireFichier(const QString& chemin)

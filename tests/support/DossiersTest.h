@@ -34,5 +34,10 @@ void copierArborescence(const QString& source, const QString& destination);
 // Writes a text file (UTF-8), creating its folder.
 void ecrireFichier(const QString& chemin, const QByteArray& contenu);
 QByteArray lireFichier(const QString& chemin);
+// Writes an installation record table: created by definition, with the row of insertion when
+// given. False when the file could not be written.
+bool creerDroits(const QString& chemin, const QString& definition, const QString& insertion);
+// The program folder of env is a network installation (Droits.db with Reseau true).
+bool installationReseau(const EnvironnementTest& env);
 
 } // namespace velorin::test

@@ -417,16 +417,7 @@ TEST_F(Listes, ImpressionDeLaListe)
 
 TEST_F(Listes, BoutonActualiserSurUneInstallationReseau)
 {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "droits_liste");
-        db.setDatabaseName(env.chemin("Droits.db"));
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        ASSERT_TRUE(q.exec("CREATE TABLE Droits (Reseau boolean)"));
-        ASSERT_TRUE(q.exec("INSERT INTO Droits VALUES (1)"));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("droits_liste");
+    ASSERT_TRUE(installationReseau(env));
 
     TFrmContactsEssai liste(contexte);
     liste.show();

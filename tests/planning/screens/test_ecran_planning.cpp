@@ -419,16 +419,7 @@ TEST_F(EcranPlanning, UneReservationDUnAutrePosteParaitAuMessageEtALaFrequenceDu
     EXPECT_EQ(cellule(0, 20).data().toString(), "Dupont");
 
     // On a network installation the planning reloads itself at the period of info.ini.
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "droits_planning");
-        db.setDatabaseName(env.chemin("Droits.db"));
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        ASSERT_TRUE(q.exec("CREATE TABLE Droits (Reseau boolean)"));
-        ASSERT_TRUE(q.exec("INSERT INTO Droits VALUES (1)"));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("droits_planning");
+    ASSERT_TRUE(installationReseau(env));
     ecrireFichier(env.chemin("info.ini"), "[Reseau]\nFrequence=12\n");
     commun.lireFrequence();
     TFrmPlanning reseau(contexte);
