@@ -65,6 +65,13 @@ bool FichierIni::enregistrer(const Contenu& contenu)
 
 bool FichierIni::modifier(const std::function<void(Contenu&)>& changements)
 {
+    // A file that exists but cannot be read is left alone: writing the change alone would
+    // replace every other key of it.
+    if (existe() && !QFileInfo(chemin_).isReadable()) return false;
+    {
+        QFile essai(chemin_);
+        if (existe() && !essai.open(QIODevice::ReadOnly)) return false;
+    }
     Contenu contenu = lire();
     changements(contenu);
     return enregistrer(contenu);

@@ -40,8 +40,12 @@ void InfoIni::setNbFic(int valeur) { fichier_.ecrireEntier(sSauvegardes, u"NbFic
 
 QString InfoIni::repDest() const
 {
-    return fichier_.lireTexte(sSauvegardes, u"RepDest"_qs,
-                              QDir(dossierProgramme_).filePath(QStringLiteral("Sauvegardes")));
+    // Empty means the default; a relative folder is taken from the program folder, never from
+    // wherever the program was started.
+    const QString defaut = QDir(dossierProgramme_).filePath(QStringLiteral("Sauvegardes"));
+    const QString lu = fichier_.lireTexte(sSauvegardes, u"RepDest"_qs, defaut).trimmed();
+    if (lu.isEmpty()) return defaut;
+    return QDir::isRelativePath(lu) ? QDir(dossierProgramme_).filePath(lu) : lu;
 }
 void InfoIni::setRepDest(const QString& dossier) { fichier_.ecrireTexte(sSauvegardes, u"RepDest"_qs, dossier); }
 bool InfoIni::sauverFermeture() const { return fichier_.lireBooleen(sSauvegardes, u"SauverFermeture"_qs, false); }

@@ -18,7 +18,9 @@ void relocaliser(const QString& dossierProgramme)
     if (dansDonnees.isEmpty()) return;
     if (fichiers::trouverSansCasse(dossierProgramme, nomFichier).isEmpty())
         QFile::copy(dansDonnees, QDir(dossierProgramme).filePath(nomFichier));
-    QFile::remove(dansDonnees);
+    // Removed only once a record stands beside the program: a failed copy (a program folder
+    // that cannot be written) must not lose it.
+    if (!fichiers::trouverSansCasse(dossierProgramme, nomFichier).isEmpty()) QFile::remove(dansDonnees);
 }
 
 bool installationReseau(const QString& dossierProgramme)

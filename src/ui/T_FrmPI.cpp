@@ -86,8 +86,19 @@ QMdiSubWindow* T_FrmPI::afficherEnfant()
     // title and borders are the child window's margins (its own size is not laid out yet).
     const QMargins marges = sous->contentsMargins();
     sous->resize(conception + QSize(marges.left() + marges.right(), marges.top() + marges.bottom()));
+    sous->installEventFilter(this);
     show();
     return sous;
+}
+
+bool T_FrmPI::eventFilter(QObject* objet, QEvent* evenement)
+{
+    // A child window does not keep its restored geometry where the layout store can read it.
+    if (objet == parentWidget() && (evenement->type() == QEvent::Move || evenement->type() == QEvent::Resize)) {
+        const QWidget* f = parentWidget();
+        if (!f->isMinimized() && !f->isMaximized()) geometrieNormale_ = f->geometry();
+    }
+    return QDialog::eventFilter(objet, evenement);
 }
 
 void T_FrmPI::setVisible(bool visible)
@@ -151,6 +162,11 @@ TDisposition T_FrmPI::dispositionActuelle() const
 {
     const QWidget* f = fenetre();
     if (f->isMaximized()) return {0, 0, -2, -2, 0};
+    // A minimised window keeps the place and size it had before, not its icon's.
+    if (f->isMinimized()) {
+        const QRect normale = f == this ? f->normalGeometry() : geometrieNormale_;
+        if (normale.isValid()) return {normale.x(), normale.y(), normale.width(), normale.height(), 0};
+    }
     return {f->x(), f->y(), f->width(), f->height(), 0};
 }
 

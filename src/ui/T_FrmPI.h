@@ -87,6 +87,7 @@ protected:
     virtual void messageFenetre(QEvent::Type) {}
 
     bool event(QEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
 
@@ -107,6 +108,7 @@ private:
     bool prepare_ = false;
     bool termine_ = false;
     bool maximiser_ = false;
+    QRect geometrieNormale_; // of the child window, while neither minimised nor maximised
     QList<QPointer<QWidget>> cadres_;
     QWidget* centre_ = nullptr;
     PanneauDegrade* panelBas_ = nullptr;

@@ -5,6 +5,7 @@
 #include "app/Version.h"
 #include "store/DMCommun.h"
 #include "store/DescriptionStructures.h"
+#include "store/Droits.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 using namespace velorin;
 using namespace velorin::test;
@@ -219,4 +222,19 @@ TEST(Demarrage, SansSauvegardeALaFermetureParDefaut)
     DemarrageTest d(env);
     EXPECT_EQ(d.demarrage.executer(), 0);
     EXPECT_TRUE(d.sauvegardes.isEmpty());
+}
+
+TEST(Droits, UnEnregistrementQuiNePeutEtreCopieResteDansLesDonnees)
+{
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes in every folder";
+    EnvironnementTest env(false);
+    QDir().mkpath(env.donnees());
+    ASSERT_TRUE(creerDroits(env.donnees() + "/droits.db", "CREATE TABLE Droits (Reseau BOOLEAN)",
+        "INSERT INTO Droits VALUES (1)"));
+    const QString programme = env.programme();
+    QFile::setPermissions(programme, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    droits::relocaliser(programme);
+    QFile::setPermissions(programme, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(QFileInfo::exists(env.chemin("Droits.db")));
+    EXPECT_TRUE(QFileInfo::exists(env.donnees() + "/droits.db")) << "kept until it can stand beside the program";
 }

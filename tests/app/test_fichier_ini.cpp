@@ -1,6 +1,12 @@
 #include "support/DossiersTest.h"
 
 #include "app/FichierIni.h"
+#include "app/Reglages.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -50,4 +56,36 @@ TEST(FichierIni, EffacerUneSectionNeLaisseAucuneCle)
     ASSERT_TRUE(ini.effacerSection("A"));
     EXPECT_TRUE(ini.cles("A").isEmpty());
     EXPECT_EQ(ini.lireTexte("B", "y"), "2");
+}
+
+TEST(FichierIni, UnFichierIllisibleNEstPasRemplaceParUneEcriture)
+{
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    EnvironnementTest env(false);
+    ecrireFichier(env.chemin("info.ini"), "[Sites]\nPrincipal=/srv/donnees\n");
+    QFile::setPermissions(env.chemin("info.ini"), QFileDevice::WriteOwner);
+    FichierIni ini(env.chemin("info.ini"));
+    EXPECT_FALSE(ini.ecrireTexte("Reseau", "Frequence", "10"));
+    QFile::setPermissions(env.chemin("info.ini"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(ini.lireTexte("Sites", "Principal"), "/srv/donnees");
+}
+
+TEST(InfoIni, DossierDesSauvegardesAutomatiques)
+{
+    EnvironnementTest env(false);
+    const QString programme = QDir(env.programme()).absolutePath();
+    struct Cas {
+        const char* contenu;
+        QString attendu;
+    };
+    const QList<Cas> cas{
+        {"", programme + "/Sauvegardes"},
+        {"[SauvegardesAuto]\nRepDest=\n", programme + "/Sauvegardes"},
+        {"[SauvegardesAuto]\nRepDest=Copies\n", programme + "/Copies"},
+        {"[SauvegardesAuto]\nRepDest=/mnt/cle\n", "/mnt/cle"},
+    };
+    for (const Cas& c : cas) {
+        ecrireFichier(env.chemin("info.ini"), c.contenu);
+        EXPECT_EQ(QDir::cleanPath(InfoIni(env.programme()).repDest()), c.attendu) << c.contenu;
+    }
 }

@@ -329,6 +329,20 @@ TEST_F(Principale, EntreeSansEnfantRefuseeTantQuUnEcranEstOuvert)
     EXPECT_TRUE(env.dialogues.textes().isEmpty());
 }
 
+TEST_F(Principale, UnEcranEnfantSurTouteLaBaseLaGardeFermeeJusquASaFermeture)
+{
+    auto fenetre = creerFenetre();
+    fenetre->show();
+    // A child screen standing for the archives screen, which works on the whole data folder.
+    fenetre->registre().enfant<TFrmListeEssai>(EntreeMenu::Archivage);
+    fenetre->action(EntreeMenu::Archivage)->trigger();
+    ASSERT_EQ(fenetre->ecransOuverts().size(), 1);
+    EXPECT_FALSE(commun.base().estOuverte()) << "closed while the screen is open";
+    fenetre->zoneEcrans()->closeAllSubWindows();
+    supprimerFenetresFermees();
+    EXPECT_TRUE(commun.base().estOuverte()) << "reopened once it is closed";
+}
+
 TEST_F(Principale, PlanningRefuseSansHebergementOuTypeDeTarif)
 {
     auto fenetre = creerFenetre();

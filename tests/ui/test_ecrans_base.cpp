@@ -123,8 +123,14 @@ TEST_F(EcransBase, RouverteOuElleAEteLaisseeDansLaZoneDesEcrans)
     auto* maximise = new TFrmEssai(contexte);
     QMdiSubWindow* sous3 = maximise->afficherEnfant();
     EXPECT_TRUE(sous3->isMaximized());
+    sous3->showNormal();
+    sous3->setGeometry(50, 60, 620, 440);
+
+    // Closed while minimised (the program quit with it as an icon): the place it had is kept.
+    sous3->showMinimized();
     sous3->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dispositionStockee("TFrmEssai_0"), (TDisposition{50, 60, 620, 440, 0}));
 }
 
 TEST_F(EcransBase, FenetreIndependanteRouverteOuElleAEteLaissee)

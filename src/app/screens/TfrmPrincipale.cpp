@@ -711,6 +711,14 @@ void TfrmPrincipale::ouvrirEcran(EntreeMenu entree, const RegistreEcrans::Inscri
     case RegistreEcrans::Mode::Enfant:
         if (T_FrmPI* ecran = inscription.creer(contexte_)) {
             ecran->setProperty(proprieteEntreeMenu, static_cast<int>(entree));
+            // A child screen working on the whole data folder keeps it closed until it is
+            // itself closed, not merely shown.
+            if (fermer) {
+                connect(ecran, &QObject::destroyed, this, rouvrir);
+                ecran->afficherEnfant();
+                ChargerAide(aide);
+                return;
+            }
             ecran->afficherEnfant();
             ChargerAide(aide);
         }
