@@ -253,10 +253,15 @@ void VerificationTables::mettreAJourTable(BaseDonnees& base, const QString& tabl
     verifierIntegrite(base, table);
     const QList<Champ> champs = champsDecrits(table);
     const QList<IndexDecrit> index = indexDecrits(table);
-    // Every change of the table, or none when an unforeseen error stops it halfway.
+    // Each step reports its own failure and the next one still runs: a column that cannot be
+    // dropped (a view reads it) must not keep the table from its new columns and indexes.
     Transaction transaction(base);
     ajouterColonnes(base, table, champs);
-    supprimerColonnes(base, table, champs);
+    try {
+        supprimerColonnes(base, table, champs);
+    } catch (const std::exception& e) {
+        message(u"Erreur lors de la vérification de la table "_qs + table + u" : "_qs + texteErreur(e));
+    }
     verifierIndex(base, table, index);
     transaction.valider();
 }
