@@ -78,9 +78,14 @@ ReglagesMessagerie InfoIni::messagerie() const
     return r;
 }
 
-void InfoIni::setMessagerie(const ReglagesMessagerie& r)
+QString InfoIni::messageEcritureImpossible()
 {
-    fichier_.modifier([&](FichierIni::Contenu& c) {
+    return u"Vos paramètres n'ont pas pu être enregistrés dans le fichier info.ini du dossier du programme."_qs;
+}
+
+bool InfoIni::setMessagerie(const ReglagesMessagerie& r)
+{
+    return fichier_.modifier([&](FichierIni::Contenu& c) {
         const auto booleen = [](bool b) { return b ? u"1"_qs : u"0"_qs; };
         c.ecrire(sMissivo, u"NomProgMail"_qs, r.nomProgMail);
         c.ecrire(sMissivo, u"FermerProg"_qs, booleen(r.fermerProg));
@@ -102,9 +107,9 @@ QList<Site> InfoIni::sites()
     return resultat;
 }
 
-void InfoIni::setSites(const QList<Site>& sites)
+bool InfoIni::setSites(const QList<Site>& sites)
 {
-    fichier_.modifier([&](FichierIni::Contenu& c) {
+    return fichier_.modifier([&](FichierIni::Contenu& c) {
         c.effacerSection(sSites);
         for (const Site& site : sites) c.ecrire(sSites, site.nom, site.dossier);
     });
@@ -120,10 +125,10 @@ ParamConnexion InfoIni::connexion(Connexion genre) const
             fichier_.lireTexte(s, u"Port"_qs)};
 }
 
-void InfoIni::setConnexion(Connexion genre, const ParamConnexion& v)
+bool InfoIni::setConnexion(Connexion genre, const ParamConnexion& v)
 {
     const QString s = sectionConnexion(genre);
-    fichier_.modifier([&](FichierIni::Contenu& c) {
+    return fichier_.modifier([&](FichierIni::Contenu& c) {
         c.ecrire(s, u"Utilisateur"_qs, v.utilisateur);
         c.ecrire(s, u"MotPasse"_qs, v.motPasse);
         c.ecrire(s, u"Hote"_qs, v.hote);

@@ -70,16 +70,19 @@ public:
 
     // [Missivo]
     ReglagesMessagerie messagerie() const;
-    void setMessagerie(const ReglagesMessagerie& reglages);
+    // The setters below return false when info.ini could not be written (nothing changed).
+    bool setMessagerie(const ReglagesMessagerie& reglages);
+    // The message of a screen whose OK could not write info.ini.
+    static QString messageEcritureImpossible();
 
     // [Sites]: in file order; an empty section first receives Principal = donnees.
     QList<Site> sites();
-    void setSites(const QList<Site>& sites); // erases and rewrites the whole section
+    bool setSites(const QList<Site>& sites); // erases and rewrites the whole section
     QString dossierSite(const QString& nom) const;
 
     // [ParamMail] and [ParamFTP]
     ParamConnexion connexion(Connexion genre) const;
-    void setConnexion(Connexion genre, const ParamConnexion& valeurs);
+    bool setConnexion(Connexion genre, const ParamConnexion& valeurs);
     QString siteAOuvrir(int style) const;
     QString progAOuvrir(int style) const;
 

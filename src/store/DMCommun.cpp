@@ -110,10 +110,12 @@ QString DMCommun::nomPoste() const
 
 void DMCommun::LireCouleurs() { couleurs_ = disposition().LireCouleurs(); }
 
-void DMCommun::EnregistrerCouleurs(const TCouleurs& valeurs)
+bool DMCommun::EnregistrerCouleurs(const TCouleurs& valeurs)
 {
-    disposition().EnregistrerCouleurs(valeurs);
+    // The screens take the new colours only once they are stored.
+    if (!disposition().EnregistrerCouleurs(valeurs)) return false;
     couleurs_ = valeurs;
+    return true;
 }
 
 void DMCommun::TracerEvenement(const QString& message)

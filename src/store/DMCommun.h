@@ -59,7 +59,7 @@ public:
     // Reads the colour settings of the current data folder (defaults for those not stored).
     void LireCouleurs();
     // Stores the colour settings and makes them the current ones.
-    void EnregistrerCouleurs(const TCouleurs& valeurs);
+    bool EnregistrerCouleurs(const TCouleurs& valeurs);
 
     void TracerEvenement(const QString& message);
     void TracerEtAfficher(const QString& message);

@@ -289,11 +289,13 @@ TCouleurs Disposition::LireCouleurs()
     return valeurs;
 }
 
-void Disposition::EnregistrerCouleurs(const TCouleurs& valeurs)
+bool Disposition::EnregistrerCouleurs(const TCouleurs& valeurs)
 {
     BaseDonnees& base = commun_.base();
     try {
-        if (!tablePresente(base, QStringLiteral("Couleurs"))) return;
+        // Without the table there is nowhere to store them, and nothing is said (as for every
+        // layout operation); the colours still apply for this session.
+        if (!tablePresente(base, QStringLiteral("Couleurs"))) return true;
         Transaction transaction(base);
         QList<QPair<int, QString>> lignes;
         QSqlQuery requete = base.executer(QStringLiteral("SELECT Identifiant, Nom FROM Couleurs ORDER BY Identifiant"));
@@ -312,8 +314,10 @@ void Disposition::EnregistrerCouleurs(const TCouleurs& valeurs)
                               {nouvelIdentifiant(base, QStringLiteral("Couleurs")), nom, valeur});
         }
         transaction.valider();
+        return true;
     } catch (const std::exception& e) {
         commun_.services().dialogues.erreur(u"Erreur lors de l'enregistrement des couleurs : "_qs + texteErreur(e));
+        return false;
     }
 }
 

@@ -86,7 +86,8 @@ public:
     // The stored colours, the defaults for those not stored; a colour missing from the table
     // is added with its default.
     TCouleurs LireCouleurs();
-    void EnregistrerCouleurs(const TCouleurs& valeurs);
+    // False after a database error (shown); without the table nothing is stored, nor said.
+    bool EnregistrerCouleurs(const TCouleurs& valeurs);
 
     // A new holiday record (Libelle empty, no dates yet) whose identifier is returned, 0 on
     // failure. The record is written at once so that no other workstation can take its

@@ -251,6 +251,14 @@ TEST_F(Parametres, SitesSuppression)
         QStringList{"Il n'est pas possible de supprimer ce site car il est actuellement le site sélectionné."});
     EXPECT_TRUE(env.dialogues.questions().isEmpty());
     EXPECT_EQ(ecran.grille()->rowCount(), 3);
+    // Renamed, the site in use is still the one in use.
+    env.dialogues.vider();
+    ecran.grille()->item(0, 0)->setText("Renommé");
+    supprimer->click();
+    EXPECT_EQ(env.dialogues.textes(),
+        QStringList{"Il n'est pas possible de supprimer ce site car il est actuellement le site sélectionné."});
+    EXPECT_EQ(ecran.grille()->rowCount(), 3);
+    ecran.grille()->item(0, 0)->setText("Principal");
 
     // No to the confirmation keeps the row.
     env.dialogues.vider();
@@ -433,6 +441,49 @@ TEST_F(Parametres, MessagerieAssistantEfface)
     EXPECT_EQ(info.lireTexte("Missivo", "FermerProg"), "0");
     EXPECT_EQ(info.lireTexte("Missivo", "GarderFerme"), "0");
     EXPECT_EQ(info.lireTexte("Missivo", "Assistant"), "1");
+}
+
+TEST_F(Parametres, UnInfoIniQuiNePeutEtreEcritLaisseLEcranOuvertAvecLeMessage)
+{
+    // A folder where the file should be: it can be neither read nor replaced.
+    QDir().mkpath(env.chemin("info.ini"));
+    const QString message = "Vos paramètres n'ont pas pu être enregistrés dans le fichier info.ini du dossier du programme.";
+    {
+        TFrmParamMessagerie ecran(contexte);
+        ecran.show();
+        ecran.findChild<QRadioButton*>("rbAssistant")->click();
+        ecran.btnOK()->click();
+        EXPECT_TRUE(ecran.isVisible());
+        EXPECT_EQ(env.dialogues.textes().value(0), message);
+    }
+    env.dialogues.vider();
+    {
+        TFrmParamConnect ecran(contexte, InfoIni::Connexion::Mail);
+        ecran.show();
+        ecran.btnOK()->click();
+        EXPECT_TRUE(ecran.isVisible());
+        EXPECT_EQ(env.dialogues.textes(), QStringList{message});
+    }
+}
+
+TEST_F(Parametres, CouleursNonEnregistreesLEcranResteOuvertEtRienNeChange)
+{
+    for (const char* operation : {"UPDATE", "INSERT"})
+        commun.base().executer(QStringLiteral("CREATE TRIGGER refus%1 BEFORE %1 ON Couleurs "
+                                              "BEGIN SELECT RAISE(ABORT, 'disque plein'); END")
+                                   .arg(QLatin1String(operation)));
+    const TCouleurs avant = commun.couleurs();
+    TFrmParamCouleurs ecran(contexte);
+    ecran.show();
+    cliquerLigne(ecran.grille(), ecran.ligneDe(8));
+    env.dialogues.couleurs.enqueue(QColor(0x12, 0x34, 0x56));
+    ecran.findChild<QPushButton*>("BtnModifier")->click();
+    env.dialogues.vider();
+    ecran.btnOK()->click();
+    EXPECT_TRUE(ecran.isVisible());
+    ASSERT_EQ(env.dialogues.textes().size(), 1);
+    EXPECT_TRUE(env.dialogues.textes().first().startsWith("Erreur lors de l'enregistrement des couleurs : "));
+    EXPECT_EQ(commun.couleurs(), avant) << "the screens keep the colours stored";
 }
 
 // ---- Connection settings ----

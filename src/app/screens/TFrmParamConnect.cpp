@@ -1,5 +1,6 @@
 #include "app/screens/TFrmParamConnect.h"
 
+#include "app/Dialogues.h"
 #include "store/DMCommun.h"
 
 #include <QFormLayout>
@@ -66,7 +67,10 @@ ParamConnexion TFrmParamConnect::valeurs() const
 
 bool TFrmParamConnect::Valider()
 {
-    commun().info().setConnexion(genre_, valeurs());
+    if (!commun().info().setConnexion(genre_, valeurs())) {
+        dialogues().erreur(InfoIni::messageEcritureImpossible());
+        return false;
+    }
     return true;
 }
 

@@ -265,7 +265,7 @@ bool TFrmParamCouleurs::Valider()
         dialogues().avertissement(message);
         return false;
     }
-    commun().EnregistrerCouleurs(travail_);
+    if (!commun().EnregistrerCouleurs(travail_)) return false;
     envoyerMessage(contexte().fenetrePrincipale, WMChangementCouleur);
     return true;
 }

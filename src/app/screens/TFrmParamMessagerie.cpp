@@ -137,7 +137,10 @@ bool TFrmParamMessagerie::Valider()
             return false;
         }
     }
-    commun().info().setMessagerie(r);
+    if (!commun().info().setMessagerie(r)) {
+        dialogues().erreur(InfoIni::messageEcritureImpossible());
+        return false;
+    }
     return true;
 }
 

@@ -64,7 +64,10 @@ void TFrmGestSites::ajouterLigne(const Site& site)
 {
     const int ligne = grille_->rowCount();
     grille_->insertRow(ligne);
-    grille_->setItem(ligne, ColNom, new QTableWidgetItem(site.nom));
+    auto* item = new QTableWidgetItem(site.nom);
+    // The row of the site in use stays known when its name is edited.
+    item->setData(Qt::UserRole, site.nom.trimmed().compare(siteCourant_.trimmed(), Qt::CaseInsensitive) == 0);
+    grille_->setItem(ligne, ColNom, item);
 
     auto* cellule = new QWidget(grille_);
     auto* disposition = new QHBoxLayout(cellule);
@@ -182,7 +185,8 @@ void TFrmGestSites::SupprimerSite()
     }
     const int ligne = selection.first().row();
     const QString nomSite = nom(ligne);
-    if (nomSite.compare(siteCourant_.trimmed(), Qt::CaseInsensitive) == 0) {
+    const QTableWidgetItem* item = grille_->item(ligne, ColNom);
+    if ((item && item->data(Qt::UserRole).toBool()) || nomSite.compare(siteCourant_.trimmed(), Qt::CaseInsensitive) == 0) {
         dialogues().avertissement(
             u"Il n'est pas possible de supprimer ce site car il est actuellement le site sélectionné."_qs);
         return;
@@ -255,7 +259,10 @@ bool TFrmGestSites::Valider()
         }
     }
 
-    commun().info().setSites(sites());
+    if (!commun().info().setSites(sites())) {
+        dialogues().erreur(InfoIni::messageEcritureImpossible());
+        return false;
+    }
     envoyerMessage(contexte().fenetrePrincipale, WMMajSites);
     return true;
 }
