@@ -124,7 +124,10 @@ void ChampDate::keyPressEvent(QKeyEvent* evenement)
 
 bool ChampDate::eventFilter(QObject* objet, QEvent* evenement)
 {
-    if (evenement->type() == QEvent::Show && objet == calendarWidget() && estVide()) {
+    if (evenement->type() == QEvent::Show && objet == calendarWidget() && estVide() && remplirALOuverture
+        && dateDepart && dateDepart().isValid()) {
+        saisir(dateDepart());
+    } else if (evenement->type() == QEvent::Show && objet == calendarWidget() && estVide()) {
         // The calendar of an empty field opens on the month of its starting date.
         QCalendarWidget* calendrier = calendarWidget();
         const QSignalBlocker blocage(calendrier);

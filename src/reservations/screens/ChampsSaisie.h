@@ -35,6 +35,9 @@ public:
 
     // The month an empty field's calendar opens on (today when not set or null).
     std::function<QDate()> dateDepart;
+    // Opening the calendar of the empty field first puts dateDepart in it, as typed (when
+    // dateDepart gives a date).
+    bool remplirALOuverture = false;
 
 signals:
     // The user typed or chose a date other than the one shown before (null when emptied).

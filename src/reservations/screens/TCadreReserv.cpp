@@ -223,6 +223,8 @@ QWidget* TCadreReserv::construirePanneauHote()
     edDateFin_->setObjectName(QStringLiteral("edDateFin"));
     edDateFin_->setToolTip(u"Date du dernier soir de la réservation"_qs);
     edDateFin_->dateDepart = [this] { return edDateDeb_->valeur(); };
+    // Opening the calendar of an empty "Au" starts from the arrival date.
+    edDateFin_->remplirALOuverture = true;
     edHeureDep_ = new SaisieHeure(c);
     edHeureDep_->setObjectName(QStringLiteral("edHeureDep"));
     edHeureDep_->setToolTip(u"Heure de départ"_qs);

@@ -1,8 +1,10 @@
 #include "EditeurTest.h"
 
 #include <QAction>
+#include <QCalendarWidget>
 #include <QApplication>
 #include <QMenu>
+#include <QShowEvent>
 #include <QSignalSpy>
 
 using namespace velorin;
@@ -642,4 +644,17 @@ TEST_F(Editeur, LesLargeursDesColonnesSeDonnentEtSeReprennent)
     // The last column fills its grid.
     for (const TLargeurCol& l : largeurs) EXPECT_LT(l.NumCol, 4) << l.Grille.toStdString();
     EXPECT_EQ(largeurs.size(), 2 + 4 + 4);
+}
+
+TEST_F(Editeur, LeCalendrierDUnAuVidePartDeLaDateDArrivee)
+{
+    nouvelleReservationDe("Dupont", "Jean", {bleue}, juillet(10), juillet(12));
+    ChampDate* au = date("edDateFin");
+    au->setFocus();
+    QTest::keyClick(au, Qt::Key_Delete);
+    ASSERT_TRUE(au->estVide());
+    QShowEvent ouverture;
+    QCoreApplication::sendEvent(au->calendarWidget(), &ouverture);
+    EXPECT_EQ(au->valeur(), juillet(10));
+    EXPECT_EQ(lignesHebergement(), (QList<QStringList>{{"Chambre bleue", "Haute saison", "100,00"}})) << "one night";
 }
