@@ -2,7 +2,9 @@
 
 #include "app/DatesFr.h"
 #include "planning/Calendrier.h"
+#include "planning/DonneesPlanning.h"
 
+#include <QLineEdit>
 #include <QPainter>
 
 namespace velorin {
@@ -234,6 +236,14 @@ bool ModelePlanning::setData(const QModelIndex& index, const QVariant& valeur, i
     emit dataChanged(index, index);
     emit remarqueModifiee(dateDuJour(p.jour), texte);
     return true;
+}
+
+QWidget* DeleguePlanning::createEditor(
+    QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QWidget* editeur = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto* ligne = qobject_cast<QLineEdit*>(editeur)) ligne->setMaxLength(DonneesPlanning::longueurRemarque);
+    return editeur;
 }
 
 void DeleguePlanning::paint(QPainter* peintre, const QStyleOptionViewItem& option, const QModelIndex& index) const

@@ -102,6 +102,8 @@ class DeleguePlanning : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* peintre, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // A remark is typed within the length it is stored with: nothing typed is refused later.
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
 } // namespace velorin

@@ -265,6 +265,14 @@ TEST_F(EcranPlanning, UneRemarqueSaisieEnHorizontaleEstEnregistreePourSonJour)
     EXPECT_EQ(
         valeur("SELECT Remarque FROM Remarques WHERE Jour = ?", {iso(juillet(3))}).toString(), "Arrivée du plombier");
     EXPECT_FALSE(m->flags(m->index(4, 2)) & Qt::ItemIsSelectable); // "Nb Ch." line
+
+    // The remark is typed within its stored length.
+    QWidget* editeur = planning->grille()->itemDelegate()->createEditor(
+        planning->grille()->viewport(), QStyleOptionViewItem(), m->index(3, 2));
+    auto* ligne = qobject_cast<QLineEdit*>(editeur);
+    ASSERT_NE(ligne, nullptr);
+    EXPECT_EQ(ligne->maxLength(), 250);
+    delete editeur;
 }
 
 TEST_F(EcranPlanning, MoisSuivantApresDecembrePasseEnJanvierEtAjouteLAnnee)
