@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/BaseVerifiee.h"
 #include "support/DossiersTest.h"
 #include "support/RequetesTest.h"
 
@@ -36,19 +37,7 @@ class GiteTest : public ::testing::Test, public RequetesTest {
 protected:
     GiteTest()
     {
-        // The verification builds the tables once; each test starts from a copy of that file.
-        static QTemporaryDir modele;
-        const QString fichierModele = modele.filePath(DMCommun::nomBase());
-        if (!QFile::exists(fichierModele)) {
-            commun.setDossierDonnees(env.donnees());
-            VerificationTables(commun).VerifierTables();
-            commun.base().fermer();
-            QFile::copy(QDir(env.donnees()).filePath(DMCommun::nomBase()), fichierModele);
-        } else {
-            QDir().mkpath(env.donnees());
-            QFile::copy(fichierModele, QDir(env.donnees()).filePath(DMCommun::nomBase()));
-        }
-        commun.setDossierDonnees(env.donnees());
+        ouvrirBaseVerifiee(commun, env.donnees());
         // Rollbacks work the same; only the waits for the disk go.
         sql("PRAGMA synchronous = OFF");
         base().valeur("PRAGMA journal_mode = MEMORY");

@@ -1,3 +1,4 @@
+#include "support/BaseVerifiee.h"
 #include "support/DossiersTest.h"
 #include "support/FenetrePrincipaleTest.h"
 
@@ -44,18 +45,7 @@ protected:
     EcranOptions()
     {
         dates::appliquerConventions();
-        static QTemporaryDir modele;
-        const QString fichierModele = modele.filePath(DMCommun::nomBase());
-        if (!QFile::exists(fichierModele)) {
-            commun.setDossierDonnees(env.donnees());
-            VerificationTables(commun).VerifierTables();
-            commun.base().fermer();
-            QFile::copy(QDir(env.donnees()).filePath(DMCommun::nomBase()), fichierModele);
-        } else {
-            QDir().mkpath(env.donnees());
-            QFile::copy(fichierModele, QDir(env.donnees()).filePath(DMCommun::nomBase()));
-        }
-        commun.setDossierDonnees(env.donnees());
+        ouvrirBaseVerifiee(commun, env.donnees());
         commun.base().executer("DELETE FROM options");
         QDir(env.donnees()).mkpath("Langues/FR");
         QDir(env.donnees()).mkpath("Langues/EN");
