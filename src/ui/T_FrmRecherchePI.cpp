@@ -4,9 +4,10 @@
 #include "app/Dialogues.h"
 #include "app/Erreur.h"
 #include "store/DMCommun.h"
-#include "ui/Edition.h"
 #include "ui/EditMajuscules.h"
+#include "ui/Edition.h"
 #include "ui/ExportListe.h"
+#include "ui/GrilleListe.h"
 #include "ui/Navigateur.h"
 #include "ui/PanneauDegrade.h"
 #include "ui/TFrmSelChamps.h"
@@ -99,16 +100,7 @@ void T_FrmRecherchePI::construireEcran()
     grille_ = new QTableView(centre());
     grille_->setObjectName(nomGrille());
     grille_->setModel(&modele_);
-    grille_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grille_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grille_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grille_->setAlternatingRowColors(true);
-    grille_->setWordWrap(false);
-    grille_->verticalHeader()->hide();
-    grille_->verticalHeader()->setDefaultSectionSize(grille_->fontMetrics().height() + 8);
-    grille_->horizontalHeader()->setStretchLastSection(true);
-    grille_->horizontalHeader()->setHighlightSections(false);
-    grille_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    preparerGrilleListe(*grille_);
     principale->addWidget(grille_, 1);
 
     panelRecherche_ = new QGroupBox(QStringLiteral("Recherche / filtre sur"), centre());

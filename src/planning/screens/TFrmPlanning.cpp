@@ -614,8 +614,8 @@ bool TFrmPlanning::eventFilter(QObject* objet, QEvent* evenement)
         case Qt::Key_PageDown:
         case Qt::Key_Home:
         case Qt::Key_End:
-            if (!(static_cast<QKeyEvent*>(evenement)->modifiers() & Qt::ShiftModifier)
-                && !grille_->indexWidget(grille_->currentIndex()) && !grille_->findChild<QLineEdit*>()) {
+            // (While a remark is typed the keys go to its editor, not to the grid.)
+            if (!(static_cast<QKeyEvent*>(evenement)->modifiers() & Qt::ShiftModifier)) {
                 const QModelIndex courant = grille_->currentIndex();
                 if (courant.isValid() && courant != celluleChoisie_) ChoisirPlage(courant, courant);
             }

@@ -6,6 +6,7 @@
 #include "reservations/screens/TfrmContact.h"
 #include "store/DMVelorin.h"
 #include "store/Dialecte.h"
+#include "ui/GrilleListe.h"
 #include "ui/ModeleListe.h"
 #include "ui/Navigateur.h"
 
@@ -233,14 +234,7 @@ void TFrmClient::construire()
     grilleHistorique_ = new QTableWidget(0, 4, panelHistorique_);
     grilleHistorique_->setObjectName(QStringLiteral("GrilleHistorique"));
     grilleHistorique_->setHorizontalHeaderLabels({u"Du"_qs, u"Au"_qs, u"Prix Total"_qs, u"Déjà Payé"_qs});
-    grilleHistorique_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grilleHistorique_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grilleHistorique_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grilleHistorique_->setAlternatingRowColors(true);
-    grilleHistorique_->verticalHeader()->hide();
-    grilleHistorique_->verticalHeader()->setDefaultSectionSize(grilleHistorique_->fontMetrics().height() + 8);
-    grilleHistorique_->horizontalHeader()->setStretchLastSection(true);
-    grilleHistorique_->horizontalHeader()->setHighlightSections(false);
+    preparerGrilleListe(*grilleHistorique_);
     for (int colonne = 0; colonne < 3; ++colonne) grilleHistorique_->setColumnWidth(colonne, 110);
     grilleHistorique_->setMinimumHeight(grilleHistorique_->verticalHeader()->defaultSectionSize() * 4
         + grilleHistorique_->horizontalHeader()->sizeHint().height() + 6);

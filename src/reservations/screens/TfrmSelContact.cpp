@@ -3,6 +3,7 @@
 #include "app/Horloge.h"
 #include "store/DMVelorin.h"
 #include "ui/ContexteEcrans.h"
+#include "ui/GrilleListe.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -175,16 +176,7 @@ void TfrmSelContact::construire()
     grille_ = new QTableView(this);
     grille_->setObjectName(QStringLiteral("GrilleSelContact"));
     grille_->setModel(modele_);
-    grille_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grille_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grille_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grille_->setAlternatingRowColors(true);
-    grille_->setWordWrap(false);
-    grille_->verticalHeader()->hide();
-    grille_->verticalHeader()->setDefaultSectionSize(grille_->fontMetrics().height() + 8);
-    grille_->horizontalHeader()->setStretchLastSection(true);
-    grille_->horizontalHeader()->setHighlightSections(false);
-    grille_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    preparerGrilleListe(*grille_);
     for (int i = 0; i < colonnesGrille().size(); ++i) grille_->setColumnWidth(i, colonnesGrille().at(i).largeur);
     principale->addWidget(grille_, 1);
     connect(grille_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
